@@ -1,0 +1,404 @@
+#include "pingtest/TestController.h"
+
+#include "pingtest/StartTime.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace lumet {
+
+namespace {
+
+const FaceSet kRunIdle{"RUNU", "RUND", "RUNX"};
+const FaceSet kRunActive{"RUNR", "RUND", "RUNX"};
+const FaceSet kRandomIdle{"RNDU", "RNDD", "RNDX"};
+const FaceSet kRandomActive{"RNDR", "RNDD", "RNDX"};
+const FaceSet kStayAliveIdle{"STAU", "STAD", "STAX"};
+const FaceSet kStayAliveActive{"STAR", "STAD", "STAX"};
+
+constexpr std::uint32_t kClampedRtt = 999;
+constexpr std::uint32_t kMaxShownRtt = 1000;
+
+// Window timers cannot run faster than this; a zero period read from a hand-edited
+// profile would otherwise spin the processor.
+constexpr std::uint32_t kMinTickPeriodMs = 10;
+
+constexpr int kAddressAreaLeft = 2;
+constexpr int kAddressAreaRight = 319;
+constexpr int kAddressAreaTop = 63;
+constexpr int kAddressAreaBottom = 111;
+
+const char* const kMissingListWarning = "The file RANDOM.LST which should\n"
+                                        "reside in program directory was\n"
+                                        "not found, or file is corrupted.\n"
+                                        "Reinstall application, or recreate\n"
+                                        "missing file.\n";
+const char* const kUsedUpWarning = "The file RANDOM.LST does not\n"
+                                   "contains enough valid entries.\n"
+                                   "Please recreate server list. \n";
+const char* const kWarningCaption = "Lumet Warning";
+const char* const kNoticeCaption = "Lumet Notice";
+
+std::string EliminationNotice(const std::string& entry) {
+    return "The address " + entry +
+           "\n"
+           "seems to be pretty dead, and\n"
+           "should be removed from the list. \n";
+}
+
+// Settings come from the profile unchecked, so the product may not fit an int.
+int CyclePeriodMs(int intervalSeconds) {
+    const long long period = static_cast<long long>(intervalSeconds) * 1000;
+    return static_cast<int>(std::clamp<long long>(period, 0, INT_MAX));
+}
+
+} // namespace
+
+TestController::TestController(ProbeEngine& engine, TargetResolver& resolver, TargetStrings& target,
+                               SampleHistory& history, PingSettings& settings, TestView& view,
+                               Timers& timers, MessagePump& pump, Clock& clock,
+                               MessageBoxes& messages)
+    : engine_(engine), resolver_(resolver), target_(target), history_(history), settings_(settings),
+      view_(view), timers_(timers), pump_(pump), clock_(clock), messages_(messages),
+      random_(static_cast<std::uint32_t>(clock.Now())),
+      // Stay-alive and StopTest read the planned count before any run has set it.
+      // Starting from the configured count keeps it positive, so the loss penalty
+      // never divides by zero and a stay-alive test stopped before its first probe
+      // does not look complete (which would start the REP blink and offer a report
+      // of zero probes).
+      plannedCount_(std::max(settings.PingCount, 1)) {}
+
+void TestController::OnRun() {
+    StopRepBlink();
+    ClosePanels();
+    if (testState_ != TestState::Idle) {
+        testState_ = TestState::Idle;
+        StopTest();
+        clock_.Sleep(kStopPauseMs);
+    } else {
+        ChangeFaces(ControlId::Random, kRandomActive);
+        Enable(ControlId::Random, false);
+        ChangeFaces(ControlId::Run, kRunActive);
+        Enable(ControlId::StayAlive, false);
+        Enable(ControlId::Report, false);
+        Enable(ControlId::Settings, false);
+        cyclePeriodMs_ = CyclePeriodMs(settings_.PingInterval);
+        plannedCount_ = settings_.PingCount;
+        probeCount_ = 0;
+        testState_ = TestState::Run;
+        StartTest();
+    }
+    ShowStatus(testState_);
+}
+
+void TestController::OnRandom() {
+    StopRepBlink();
+    ClosePanels();
+    if (testState_ == TestState::Random) {
+        return;
+    }
+    testState_ = TestState::Random;
+    ChangeFaces(ControlId::Random, kRandomActive);
+    ChangeFaces(ControlId::Run, kRunIdle);
+    ChangeFaces(ControlId::StayAlive, kStayAliveIdle);
+    Enable(ControlId::StayAlive, false);
+    Enable(ControlId::Report, false);
+    Enable(ControlId::Settings, false);
+    cyclePeriodMs_ = CyclePeriodMs(settings_.PingInterval);
+    plannedCount_ = settings_.PingCount;
+    probeCount_ = 0;
+    PickRandomServer();
+}
+
+void TestController::OnStayAlive() {
+    if (testState_ == TestState::StayAlive) {
+        return;
+    }
+    StopRepBlink();
+    ClosePanels();
+    ChangeFaces(ControlId::StayAlive, kStayAliveActive);
+    ChangeFaces(ControlId::Run, kRunIdle);
+    Enable(ControlId::Random, false);
+    Enable(ControlId::Report, false);
+    Enable(ControlId::Settings, false);
+    probeCount_ = 0;
+    cyclePeriodMs_ = CyclePeriodMs(settings_.StayAliveInterval);
+    testState_ = TestState::StayAlive;
+    StartTest();
+}
+
+void TestController::OnQuit() {
+    if (testState_ != TestState::Idle) {
+        testState_ = TestState::Idle;
+        StopTest();
+        clock_.Sleep(kStopPauseMs);
+    }
+    view_.CloseSettingsPanelDiscarding();
+    ClosePanels();
+    view_.SaveAndExit();
+}
+
+void TestController::OnAddressCommit() {
+    target_.addressText = view_.AddressFieldText();
+    target_.targetText = target_.addressText;
+    // A refused target has shown the wrong-address banner, which disables the
+    // field; only a new double-click opens it again.
+    if (!resolver_.ResolveTarget(false)) {
+        return;
+    }
+    Enable(ControlId::AddressField, false);
+    view_.RestoreDisplayArea();
+    view_.CaptureDisplayArea();
+    ChangeFaces(ControlId::Random, kRandomActive);
+    Enable(ControlId::Random, false);
+    ChangeFaces(ControlId::Run, kRunActive);
+    Enable(ControlId::StayAlive, false);
+    Enable(ControlId::Random, false);
+    Enable(ControlId::Report, false);
+    Enable(ControlId::Settings, false);
+    cyclePeriodMs_ = CyclePeriodMs(settings_.PingInterval);
+    plannedCount_ = settings_.PingCount;
+    probeCount_ = 0;
+    view_.SetAddressEntryMode(false);
+    testState_ = TestState::Run;
+    StartTest();
+}
+
+bool TestController::OnAddressEntry(int x, int y) {
+    const bool inArea = x >= kAddressAreaLeft && x <= kAddressAreaRight && y >= kAddressAreaTop &&
+                        y <= kAddressAreaBottom;
+    if (!inArea || view_.IsSettingsPanelOpen() || testState_ != TestState::Idle) {
+        return false;
+    }
+    StopRepBlink();
+    ClosePanels();
+    const bool wasDisabled = !view_.IsControlEnabled(ControlId::AddressField);
+    Enable(ControlId::AddressField, true);
+    if (wasDisabled) {
+        Enable(ControlId::Run, false);
+        Enable(ControlId::StayAlive, false);
+        Enable(ControlId::Random, false);
+        Enable(ControlId::Report, false);
+        Enable(ControlId::Settings, false);
+        timers_.KillTimer(kProbeTimerId);
+        testState_ = TestState::Idle;
+        view_.SetAddressEntryMode(true);
+        // Restoring the display disables the field again.
+        view_.RestoreDisplayArea();
+        Enable(ControlId::AddressField, true);
+        view_.FocusAddressField();
+    }
+    view_.SetAddressFieldText(target_.addressText);
+    return true;
+}
+
+void TestController::OnTimer(int id) {
+    if (id == kProbeTimerId) {
+        OnProbeTick();
+    } else if (id == kBlinkTimerId) {
+        OnBlinkTick();
+    }
+}
+
+void TestController::OnProbeTick() {
+    // A run that reached its count went idle in ProbeOnce; it ends here, one tick
+    // after its last probe.
+    if (testState_ == TestState::Idle) {
+        StopTest();
+        return;
+    }
+    const int phase = tickPhase_;
+    tickPhase_ = phase % 3 + 1;
+    if (phase % 3 == 0) {
+        ProbeOnce();
+    }
+    view_.RefreshDisplays();
+    view_.SetWindowTitle(std::to_string(probeCount_) + " Ping");
+}
+
+void TestController::OnBlinkTick() {
+    if (repBlinkOn_ == 1) {
+        ChangeFaces(ControlId::Report, kRunIdle);
+        repBlinkOn_ = 0;
+    } else {
+        ChangeFaces(ControlId::Report, kRunActive);
+        repBlinkOn_ = 1;
+    }
+}
+
+void TestController::StartTest() {
+    ResetTest();
+    const std::time_t now = clock_.Now();
+    testStartLocal_ = StartTime::Format(now, StartTime::Zone::Local);
+    testStartUtc_ = StartTime::Format(now, StartTime::Zone::Utc);
+    settings_.LastIPAddr = target_.addressText;
+    settings_.LastDNAddr = target_.domainName;
+    const auto tickPeriod = static_cast<std::uint32_t>(cyclePeriodMs_ / 3);
+    timers_.SetTimer(kProbeTimerId, std::max(tickPeriod, kMinTickPeriodMs));
+}
+
+void TestController::ResetTest() {
+    target_.targetAddress = ProbeEngine::ParseDottedAddress(target_.addressText);
+    lastStatus_ = 0;
+    probeCount_ = 0;
+    errorCount_ = 0;
+    shownRtt_ = 0;
+    history_.ResetStatistics();
+    history_.ResetHistory();
+}
+
+void TestController::StopTest() {
+    timers_.KillTimer(kProbeTimerId);
+    ChangeFaces(ControlId::Run, kRunIdle);
+    ChangeFaces(ControlId::Random, kRandomIdle);
+    ChangeFaces(ControlId::StayAlive, kStayAliveIdle);
+    Enable(ControlId::Settings, true);
+    if (probeCount_ == plannedCount_) {
+        timers_.SetTimer(kBlinkTimerId, kBlinkPeriodMs);
+        Enable(ControlId::Report, true);
+    }
+    if (probeCount_ != 0) {
+        Enable(ControlId::Report, true);
+    }
+    ShowStatus(testState_);
+    view_.DrawFinalDisplays();
+    view_.BlinkAverageMarker();
+}
+
+void TestController::ProbeOnce() {
+    // RUN lights up while the probe is out.
+    ChangeFaces(ControlId::Run, kRunActive);
+    const std::uint32_t rtt =
+        engine_.SendEcho(target_.targetAddress, static_cast<std::uint32_t>(settings_.TimeOut));
+    rawRtt_ = rtt;
+    shownRtt_ = rtt;
+    lastStatus_ = engine_.ReplyStatus();
+    if (lastStatus_ != 0) {
+        ++errorCount_;
+    }
+    if (rtt > kMaxShownRtt) {
+        shownRtt_ = kClampedRtt;
+    }
+    history_.AppendSample(shownRtt_, lastStatus_);
+    history_.UpdateStatistics();
+    ChangeFaces(ControlId::Run, kRunIdle);
+    ++probeCount_;
+    if (testState_ != TestState::StayAlive && probeCount_ >= plannedCount_) {
+        testState_ = TestState::Idle;
+    }
+}
+
+void TestController::StopRepBlink() {
+    timers_.KillTimer(kBlinkTimerId);
+    view_.SetFaces(ControlId::Report, kRunIdle);
+}
+
+void TestController::LoadServerList(const std::filesystem::path& path) {
+    if (!serverList_.Load(path)) {
+        messages_.ShowMessage(kWarningCaption, MessageIcon::Warning, kMissingListWarning);
+        testState_ = TestState::Idle;
+        StopTest();
+        return;
+    }
+    if (serverList_.empty()) {
+        messages_.ShowMessage(kWarningCaption, MessageIcon::Warning, kUsedUpWarning);
+        testState_ = TestState::Idle;
+    }
+}
+
+void TestController::PickRandomServer() {
+    // Events handled during the pauses may stop this search (RUN, QT) or stop it and
+    // start another (RUN, then RND); either way this one must not go on.
+    const std::uint32_t search = ++searchSerial_;
+    const auto superseded = [this, search] {
+        return testState_ != TestState::Random || searchSerial_ != search;
+    };
+    for (;;) {
+        const std::size_t count = serverList_.size();
+        if (count == 0) {
+            ListUsedUp();
+            return;
+        }
+        // Every entry can be drawn: the list never holds more entries than the
+        // generator has values.
+        const std::size_t index = static_cast<std::size_t>(random_.Next()) % count;
+        target_.targetText = serverList_[index];
+        view_.SetStatusPicture(StatusPicture::SeekingTarget);
+        view_.Paint();
+        WaitPumping(900);
+        if (superseded()) {
+            return;
+        }
+        if (resolver_.ResolveTarget(true)) {
+            break;
+        }
+        serverList_.Remove(index);
+        messages_.ShowMessage(kNoticeCaption, MessageIcon::Information,
+                              EliminationNotice(target_.targetText));
+        if (superseded()) {
+            return;
+        }
+        view_.SetStatusPicture(StatusPicture::Eliminated);
+        view_.Paint();
+        WaitPumping(0);
+        if (superseded()) {
+            return;
+        }
+    }
+    view_.SetStatusPicture(StatusPicture::Run);
+    // Setting the text enables the field for typing; it only shows the target here.
+    Enable(ControlId::AddressField, true);
+    view_.SetAddressFieldText(target_.addressText);
+    Enable(ControlId::AddressField, false);
+    view_.RestoreDisplayArea();
+    view_.CaptureDisplayArea();
+    StartTest();
+}
+
+void TestController::ListUsedUp() {
+    messages_.ShowMessage(kWarningCaption, MessageIcon::Warning, kUsedUpWarning);
+    testState_ = TestState::Idle;
+    StopTest();
+}
+
+void TestController::PumpMessages() {
+    pump_.PumpMessages();
+}
+
+void TestController::WaitPumping(int n) {
+    if (n > 999) {
+        return;
+    }
+    const auto waitMs = static_cast<std::uint32_t>(1000 - n);
+    const std::uint32_t start = clock_.MonotonicMs();
+    for (;;) {
+        PumpMessages();
+        // Differences stay right when the millisecond counter wraps.
+        const std::uint32_t elapsed = clock_.MonotonicMs() - start;
+        if (elapsed >= waitMs) {
+            return;
+        }
+        pump_.WaitForMessages(waitMs - elapsed);
+    }
+}
+
+void TestController::ClosePanels() {
+    view_.CloseAboutPanel();
+    view_.CloseReportPanel();
+}
+
+void TestController::ChangeFaces(ControlId id, const FaceSet& faces) {
+    view_.EnableControl(id, false);
+    view_.SetFaces(id, faces);
+    view_.EnableControl(id, true);
+}
+
+void TestController::Enable(ControlId id, bool enable) {
+    view_.EnableControl(id, enable);
+}
+
+void TestController::ShowStatus(TestState state) {
+    view_.SetStatusPicture(static_cast<StatusPicture>(state));
+}
+
+} // namespace lumet

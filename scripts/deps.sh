@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building and testing Lumet needs, when missing.
+# Usage: scripts/deps.sh [build|test]
+set -euo pipefail
+
+build_packages=(g++ cmake ninja-build pkg-config qt6-base-dev fonts-wine fonts-liberation2 fonts-dejavu-core)
+test_packages=(libgtest-dev libgmock-dev libbenchmark-dev iproute2 iputils-ping)
+
+packages=("${build_packages[@]}")
+if [ "${1:-build}" = test ]; then
+    packages+=("${test_packages[@]}")
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [ "$status" = "install ok installed" ] || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+    echo "Lumet needs these Debian packages: ${missing[*]}" >&2
+    echo "Install them as root:  apt-get install ${missing[*]}" >&2
+    exit 1
+fi
+echo "Installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,85 @@
+#include "tools/lumet-cli/ProbeCommand.h"
+
+#include "tests/support/FakeClock.h"
+#include "tests/support/FakeResolver.h"
+#include "tests/support/RecordingMessageBoxes.h"
+#include "tests/support/ScriptedIcmpEcho.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace lumet::cli {
+namespace {
+
+TEST(FormatProbeLine, ShowsTheStoredTimeAndThePacketSize) {
+    EXPECT_EQ(FormatProbeLine(1, 0, 12, 64, 0), "seq=1 status=0 time=12 ms ttl=64 bytes=8");
+    EXPECT_EQ(FormatProbeLine(3, 11010, 999, 0, 0),
+              "seq=3 status=11010 time=999 ms ttl=0 bytes=8 Request timed out.");
+    EXPECT_EQ(FormatProbeLine(4, 11003, 5, 250, 56),
+              "seq=4 status=11003 time=5 ms ttl=250 bytes=64 Destination host unreachable.");
+}
+
+class ProbeCommandTest : public testing::Test {
+protected:
+    ProbeCommandTest() { resolver.addresses["gw.test"] = 0x0A00000A; }
+
+    int Run(const std::string& target, int count) {
+        ProbeOptions options;
+        options.target = target;
+        options.count = count;
+        return RunProbeCommand(options, engine, clock, messages, out, err);
+    }
+
+    test::ScriptedIcmpEcho echo;
+    test::FakeResolver resolver;
+    ProbeEngine engine{echo, resolver};
+    test::FakeClock clock;
+    test::RecordingMessageBoxes messages;
+    std::ostringstream out;
+    std::ostringstream err;
+};
+
+TEST_F(ProbeCommandTest, PrintsEachProbeAsStoredThenTheRating) {
+    echo.queued = {{100, 0, 60, 0}, {kNoRoundTrip, 11010, 0, 0}, {1001, 0, 60, 0},
+                   {300, 0, 60, 0}};
+    EXPECT_EQ(Run("gw.test", 4), 0);
+    EXPECT_EQ(out.str(), "probing 10.0.0.10 (gw.test)\n"
+                         "seq=1 status=0 time=100 ms ttl=60 bytes=8\n"
+                         "seq=2 status=11010 time=999 ms ttl=0 bytes=8 Request timed out.\n"
+                         "seq=3 status=0 time=999 ms ttl=60 bytes=8\n"
+                         "seq=4 status=0 time=300 ms ttl=60 bytes=8\n"
+                         // 999 counts in the average but never becomes the maximum,
+                         // which is at least the average.
+                         "min/avg/max = 100/466/466 ms\n"
+                         // 250 ms loss penalty + 466 ms average -> x = 264: BAD, score 17.
+                         "rated BAD (17/100)\n");
+    ASSERT_EQ(echo.requests.size(), 4u);
+    EXPECT_EQ(echo.requests[0].address, 0x0A00000Au);
+    EXPECT_EQ(echo.requests[0].timeoutMs, 1000u);
+}
+
+TEST_F(ProbeCommandTest, ProbesAreOneSecondApartAndNotAfterTheLast) {
+    EXPECT_EQ(Run("127.0.0.1", 3), 0);
+    EXPECT_EQ(clock.sleeps, (std::vector<std::uint32_t>{1000, 1000}));
+}
+
+TEST_F(ProbeCommandTest, AllProbesFailedIsUnusable) {
+    echo.fallback = {kNoRoundTrip, 11010, 0, 0};
+    EXPECT_EQ(Run("127.0.0.1", 2), 0);
+    EXPECT_NE(out.str().find("min/avg/max = 0/0/0 ms\nrated UNUSABLE (0/100)\n"),
+              std::string::npos)
+        << out.str();
+}
+
+TEST_F(ProbeCommandTest, RefusedTargetsSendNothingAndFail) {
+    EXPECT_EQ(Run("Gw.test", 1), 2);
+    EXPECT_EQ(Run("nowhere.test", 1), 2);
+    EXPECT_EQ(Run("10.0.0.x", 1), 2);
+    EXPECT_TRUE(echo.requests.empty());
+    EXPECT_TRUE(out.str().empty());
+    EXPECT_NE(err.str().find("wrong address 'nowhere.test'"), std::string::npos);
+}
+
+} // namespace
+} // namespace lumet::cli

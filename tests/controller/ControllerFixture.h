@@ -1,0 +1,95 @@
+#pragma once
+
+#include "pingtest/TestController.h"
+#include "tests/controller/RecordingTestView.h"
+#include "tests/support/FakeClock.h"
+#include "tests/support/FakeMessagePump.h"
+#include "tests/support/FakeResolver.h"
+#include "tests/support/FakeTimers.h"
+#include "tests/support/RecordingMessageBoxes.h"
+#include "tests/support/ScriptedIcmpEcho.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace lumet::test {
+
+// A fresh directory for list files, removed with everything in it.
+class TempDir {
+public:
+    TempDir() {
+        std::string name = (std::filesystem::temp_directory_path() / "lumet-ctl-XXXXXX").string();
+        if (mkdtemp(name.data()) == nullptr) {
+            ADD_FAILURE() << "mkdtemp failed";
+        }
+        path_ = name;
+    }
+    ~TempDir() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    std::filesystem::path Write(const std::string& name, const std::string& content) const {
+        const std::filesystem::path file = path_ / name;
+        std::ofstream(file, std::ios::binary) << content;
+        return file;
+    }
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// A controller wired to fakes: the clock moves only through the timers, the pump
+// and Sleep; every window call lands in view.log.
+class ControllerTest : public testing::Test {
+protected:
+    struct Tick {
+        int id;
+        std::uint32_t atMs;
+        int probeCount; // after the tick
+    };
+
+    ControllerTest() {
+        resolver.addresses["localhost"] = 0x0100007F;
+        target.addressText = "127.0.0.1";
+        view.fieldText = "127.0.0.1";
+        timers.onTick = [this](int id) {
+            controller.OnTimer(id);
+            ticks.push_back({id, clock.nowMs, controller.probeCount()});
+        };
+    }
+
+    bool Called(const FakeTimers::Call& call) const {
+        return std::find(timers.calls.begin(), timers.calls.end(), call) != timers.calls.end();
+    }
+    bool BlinkStarted() const {
+        return std::any_of(timers.calls.begin(), timers.calls.end(),
+                           [](const auto& c) { return c.set && c.id == 2; });
+    }
+
+    FakeClock clock;
+    ScriptedIcmpEcho echo;
+    FakeResolver resolver;
+    ProbeEngine engine{echo, resolver};
+    TargetStrings target;
+    RecordingTestView view;
+    RecordingMessageBoxes messages;
+    TargetResolver targetResolver{engine, target, view, messages};
+    SampleHistory history;
+    PingSettings settings;
+    FakeTimers timers{clock};
+    FakeMessagePump pump{clock, timers};
+    TestController controller{engine, targetResolver, target, history, settings,
+                              view,   timers,         pump,   clock,   messages};
+    std::vector<Tick> ticks;
+};
+
+} // namespace lumet::test

@@ -1,0 +1,178 @@
+#include "tests/controller/ControllerFixture.h"
+
+#include <gmock/gmock.h>
+#include <set>
+
+namespace lumet::test {
+namespace {
+
+using testing::ElementsAre;
+
+const std::string kUsedUp = "The file RANDOM.LST does not\n"
+                            "contains enough valid entries.\n"
+                            "Please recreate server list. \n";
+
+std::string Notice(const std::string& entry) {
+    return "The address " + entry + "\nseems to be pretty dead, and\n" +
+           "should be removed from the list. \n";
+}
+
+class RandomServerTest : public ControllerTest {
+protected:
+    void LoadList(const std::string& content) {
+        controller.LoadServerList(dir.Write("random.lst", content));
+    }
+
+    void ExpectIdleButtons() {
+        EXPECT_EQ(controller.testState(), TestState::Idle);
+        EXPECT_EQ(view.faces[ControlId::Run].up, "RUNU");
+        EXPECT_EQ(view.faces[ControlId::Random].up, "RNDU");
+        EXPECT_EQ(view.faces[ControlId::StayAlive].up, "STAU");
+        for (const ControlId id :
+             {ControlId::Run, ControlId::Random, ControlId::StayAlive, ControlId::Settings}) {
+            EXPECT_TRUE(view.IsControlEnabled(id)) << RecordingTestView::Name(id);
+        }
+        EXPECT_FALSE(timers.IsRunning(1));
+    }
+
+    TempDir dir;
+};
+
+TEST_F(RandomServerTest, ResolvableEntryStartsTheTestAfterTheShortPause) {
+    LoadList("localhost\n");
+    controller.OnRandom();
+    EXPECT_EQ(clock.nowMs, 100u);
+    EXPECT_THAT(view.pictures, ElementsAre(StatusPicture::SeekingTarget, StatusPicture::Run));
+    EXPECT_THAT(view.Since(view.log.size() - 6),
+                ElementsAre("status 1", "enable field", "field text 127.0.0.1", "disable field",
+                            "restore", "capture"));
+    EXPECT_EQ(controller.testState(), TestState::Random);
+    EXPECT_EQ(target.domainName, "localhost");
+    EXPECT_EQ(timers.calls.back(), (FakeTimers::Call{true, 1, 333, 100}));
+    EXPECT_TRUE(messages.shown.empty());
+
+    // RND again while the random test runs changes nothing.
+    const std::size_t lookups = resolver.lookups.size();
+    const std::size_t calls = timers.calls.size();
+    controller.OnRandom();
+    EXPECT_EQ(resolver.lookups.size(), lookups);
+    EXPECT_EQ(timers.calls.size(), calls + 1); // only the blink timer's kill
+    EXPECT_EQ(controller.testState(), TestState::Random);
+}
+
+TEST_F(RandomServerTest, RandomStartSetsTheButtonFacesInOrder) {
+    LoadList("localhost\n");
+    controller.OnRandom();
+    EXPECT_THAT(std::vector(view.log.begin(), view.log.begin() + 17),
+                ElementsAre("faces REP RUNU", "close about", "close report", "disable RND",
+                            "faces RND RNDR", "enable RND", "disable RUN", "faces RUN RUNU",
+                            "enable RUN", "disable STA", "faces STA STAU", "enable STA",
+                            "disable STA", "disable REP", "disable SET", "status 4", "paint"));
+}
+
+TEST_F(RandomServerTest, DeadOnlyEntryCostsOneNoticeThenTheListIsUsedUp) {
+    LoadList("deadhost\n");
+    controller.OnRandom();
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[0].caption, "Lumet Notice");
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Information);
+    EXPECT_EQ(messages.shown[0].text, Notice("deadhost"));
+    EXPECT_EQ(messages.shown[1].caption, "Lumet Warning");
+    EXPECT_EQ(messages.shown[1].icon, MessageIcon::Warning);
+    EXPECT_EQ(messages.shown[1].text, kUsedUp);
+    EXPECT_THAT(view.pictures, ElementsAre(StatusPicture::SeekingTarget, StatusPicture::Eliminated,
+                                           StatusPicture::Ready));
+    EXPECT_EQ(clock.nowMs, 1100u);
+    EXPECT_TRUE(controller.serverList().empty());
+    EXPECT_EQ(target.addressText, "127.0.0.1");
+    ExpectIdleButtons();
+}
+
+TEST_F(RandomServerTest, TrailingBlanksAreKeptAndRefused) {
+    LoadList("localhost \n");
+    controller.OnRandom();
+    EXPECT_THAT(resolver.lookups, ElementsAre("localhost "));
+    ASSERT_FALSE(messages.shown.empty());
+    EXPECT_EQ(messages.shown[0].text, Notice("localhost "));
+}
+
+TEST_F(RandomServerTest, DeadEntryIsDroppedOnTheWayToALiveOne) {
+    std::set<std::size_t> noticeCounts;
+    for (std::uint32_t seed = 1; seed <= 8; ++seed) {
+        LoadList("deadhost\nlocalhost\n");
+        messages.shown.clear();
+        controller.randomGenerator().Seed(seed);
+        controller.OnRandom();
+        EXPECT_EQ(target.domainName, "localhost");
+        EXPECT_EQ(controller.testState(), TestState::Random);
+        EXPECT_EQ(controller.serverList().size(), 2 - messages.shown.size());
+        noticeCounts.insert(messages.shown.size());
+        controller.OnRun();
+    }
+    EXPECT_EQ(noticeCounts, (std::set<std::size_t>{0, 1}));
+}
+
+TEST_F(RandomServerTest, EveryEntryOfALongListCanBeDrawn) {
+    std::string content;
+    for (std::uint32_t i = 0; i < 300; ++i) {
+        const std::string name = "h" + std::to_string(i);
+        resolver.addresses[name] = 0x0A000000u + i;
+        content += name + "\n";
+    }
+    LoadList(content);
+    ASSERT_EQ(controller.serverList().size(), 300u);
+    std::size_t beyond256 = 0;
+    for (int draw = 0; draw < 40; ++draw) {
+        controller.OnRandom();
+        ASSERT_EQ(controller.testState(), TestState::Random);
+        if (std::stoi(target.domainName.substr(1)) >= 256) {
+            ++beyond256;
+        }
+        controller.OnRun();
+    }
+    EXPECT_GT(beyond256, 0u);
+}
+
+TEST_F(RandomServerTest, EmptyListGivesTheUsedUpWarningAtOnce) {
+    controller.OnRandom();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, kUsedUp);
+    EXPECT_EQ(clock.nowMs, 0u);
+    ExpectIdleButtons();
+}
+
+TEST_F(RandomServerTest, RunDuringThePauseEndsTheSearch) {
+    LoadList("deadhost\n");
+    pump.queued.push_back([this] { controller.OnRun(); });
+    controller.OnRandom();
+    EXPECT_TRUE(resolver.lookups.empty());
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(controller.serverList().size(), 1u);
+    EXPECT_EQ(view.pictures.back(), StatusPicture::Ready);
+    ExpectIdleButtons();
+}
+
+TEST_F(RandomServerTest, MissingListIsReportedAndStopsTheTest) {
+    controller.LoadServerList(dir.path() / "random.lst");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].caption, "Lumet Warning");
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(messages.shown[0].text, "The file RANDOM.LST which should\n"
+                                      "reside in program directory was\n"
+                                      "not found, or file is corrupted.\n"
+                                      "Reinstall application, or recreate\n"
+                                      "missing file.\n");
+    EXPECT_TRUE(Called({false, 1, 0, 0}));
+    EXPECT_THAT(view.pictures, ElementsAre(StatusPicture::Ready));
+}
+
+TEST_F(RandomServerTest, ListWithoutEntriesIsReportedWithoutStopping) {
+    LoadList("\n\r\n\n");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, kUsedUp);
+    EXPECT_TRUE(timers.calls.empty());
+    EXPECT_TRUE(view.log.empty());
+}
+
+} // namespace
+} // namespace lumet::test

@@ -1,0 +1,89 @@
+#include "pingtest/ServerList.h"
+
+#include "tests/controller/ControllerFixture.h"
+
+#include <gmock/gmock.h>
+#include <random>
+
+namespace lumet::test {
+namespace {
+
+using testing::ElementsAre;
+using testing::ElementsAreArray;
+
+struct ListCase {
+    const char* name;
+    std::string content;
+    std::vector<std::string> entries;
+};
+
+class ListLines : public testing::TestWithParam<ListCase> {};
+
+TEST_P(ListLines, AreTakenAsWritten) {
+    const TempDir dir;
+    ServerList list;
+    ASSERT_TRUE(list.Load(dir.Write("random.lst", GetParam().content)));
+    EXPECT_THAT(list.entries(), ElementsAreArray(GetParam().entries));
+}
+
+const std::string k255(255, 'a');
+const std::string k256(256, 'b');
+
+INSTANTIATE_TEST_SUITE_P(
+    ServerListTest, ListLines,
+    testing::Values(ListCase{"LineFeeds", "a.test\n10.0.0.1\n", {"a.test", "10.0.0.1"}},
+                    ListCase{"CrLf", "a.test\r\n10.0.0.1\r\n", {"a.test", "10.0.0.1"}},
+                    ListCase{"EmptyLinesSkipped", "\na\n\r\n\nb", {"a", "b"}},
+                    ListCase{"BlanksKept", " a \n\t\n", {" a ", "\t"}},
+                    ListCase{"LoneCrKept", "a\rb\nc\r\r\nd\r", {"a\rb", "c\r", "d\r"}},
+                    ListCase{"LongestLineKept", k255 + "\r\n" + k255, {k255, k255}},
+                    ListCase{"LongerLineSkipped", k256 + "\nx\n" + k256 + "c\r\ny", {"x", "y"}},
+                    ListCase{"Empty", "", {}}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+TEST(ServerListTest, StopsAtTheLargestDrawableCount) {
+    const TempDir dir;
+    std::string content;
+    for (int i = 0; i < 40000; ++i) {
+        content += "h" + std::to_string(i) + "\n";
+    }
+    ServerList list;
+    ASSERT_TRUE(list.Load(dir.Write("random.lst", content)));
+    ASSERT_EQ(list.size(), ServerList::kMaxEntries);
+    EXPECT_EQ(list[ServerList::kMaxEntries - 1], "h32767");
+}
+
+TEST(ServerListTest, HugeOrBinaryFilesStayBounded) {
+    const TempDir dir;
+    ServerList list;
+    ASSERT_TRUE(list.Load(dir.Write("line.lst", std::string(20'000'000, 'z') + "\nlocalhost\n")));
+    EXPECT_THAT(list.entries(), ElementsAre("localhost"));
+
+    std::mt19937 bits(7);
+    std::string noise(8'000'000, '\0');
+    for (char& c : noise) {
+        c = static_cast<char>(bits());
+    }
+    ASSERT_TRUE(list.Load(dir.Write("noise.lst", noise)));
+    EXPECT_LE(list.size(), ServerList::kMaxEntries);
+    for (const std::string& entry : list.entries()) {
+        ASSERT_LE(entry.size(), ServerList::kMaxLineLength);
+        ASSERT_FALSE(entry.empty());
+    }
+}
+
+TEST(ServerListTest, UnreadableFileLeavesTheListAsItWas) {
+    const TempDir dir;
+    ServerList list;
+    ASSERT_TRUE(list.Load(dir.Write("random.lst", "a\nb\nc\n")));
+    EXPECT_FALSE(list.Load(dir.path() / "missing.lst"));
+    EXPECT_FALSE(list.Load(dir.path()));
+    EXPECT_EQ(list.size(), 3u);
+
+    list.Remove(1);
+    list.Remove(7);
+    EXPECT_THAT(list.entries(), ElementsAre("a", "c"));
+}
+
+} // namespace
+} // namespace lumet::test

@@ -1,0 +1,130 @@
+#include "probe/TargetResolver.h"
+#include "tests/support/FakeResolver.h"
+#include "tests/support/RecordingMessageBoxes.h"
+#include "tests/support/ScriptedIcmpEcho.h"
+
+#include <gtest/gtest.h>
+
+namespace lumet {
+namespace {
+
+class RecordingAddressField final : public AddressFieldView {
+public:
+    int wrongAddressShown = 0;
+    std::vector<std::string> resolvedShown;
+
+    void ShowWrongAddress() override { ++wrongAddressShown; }
+    void ShowResolvedAddress(const std::string& dotted) override {
+        resolvedShown.push_back(dotted);
+    }
+};
+
+class TargetResolverTest : public testing::Test {
+protected:
+    TargetResolverTest() {
+        resolver.addresses["localhost"] = 0x0100007F;
+        resolver.addresses["gw.test"] = 0x0A00000A;
+        target.addressText = "192.0.2.9";
+        target.domainName = "stale.example";
+        target.targetAddress = 0x12345678;
+    }
+
+    bool Resolve(const std::string& text, bool fallback) {
+        target.targetText = text;
+        return resolution.ResolveTarget(fallback);
+    }
+
+    test::ScriptedIcmpEcho echo;
+    test::FakeResolver resolver;
+    ProbeEngine engine{echo, resolver};
+    TargetStrings target;
+    RecordingAddressField field;
+    test::RecordingMessageBoxes messages;
+    TargetResolver resolution{engine, target, field, messages};
+};
+
+TEST_F(TargetResolverTest, LowercaseNameResolvesAndShowsTheDottedAddress) {
+    EXPECT_TRUE(Resolve("gw.test", false));
+    EXPECT_EQ(target.domainName, "gw.test");
+    EXPECT_EQ(target.addressText, "10.0.0.10");
+    EXPECT_EQ(target.targetAddress, 0x0A00000Au);
+    EXPECT_EQ(field.resolvedShown, std::vector<std::string>{"10.0.0.10"});
+    EXPECT_EQ(field.wrongAddressShown, 0);
+}
+
+TEST_F(TargetResolverTest, DottedAddressIsTakenWithoutLookupOrFieldRefresh) {
+    EXPECT_TRUE(Resolve("10.0.0.1", false));
+    EXPECT_EQ(target.domainName, "");
+    EXPECT_EQ(target.addressText, "10.0.0.1");
+    EXPECT_EQ(target.targetAddress, 0x0100000Au);
+    EXPECT_TRUE(resolver.lookups.empty());
+    EXPECT_TRUE(field.resolvedShown.empty());
+}
+
+TEST_F(TargetResolverTest, DigitsAndDotsThatAreNoAddressAreStillAccepted) {
+    EXPECT_TRUE(Resolve("300.1.1.1", false));
+    EXPECT_EQ(target.targetAddress, 0xFFFFFFFFu);
+    EXPECT_TRUE(Resolve("", false));
+    EXPECT_EQ(target.addressText, "");
+}
+
+struct RefusedCase {
+    const char* text;
+    bool fallback;
+    const char* addressAfter;
+    std::uint32_t targetAddressAfter;
+};
+
+class RefusedTarget : public TargetResolverTest,
+                      public testing::WithParamInterface<RefusedCase> {};
+
+TEST_P(RefusedTarget, ShowsTheBannerAndLeavesNoDomainName) {
+    const RefusedCase& c = GetParam();
+    EXPECT_FALSE(Resolve(c.text, c.fallback));
+    EXPECT_EQ(field.wrongAddressShown, 1);
+    EXPECT_TRUE(field.resolvedShown.empty());
+    EXPECT_EQ(target.domainName, "");
+    EXPECT_EQ(target.addressText, c.addressAfter);
+    EXPECT_EQ(target.targetAddress, c.targetAddressAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, RefusedTarget,
+    testing::Values(
+        // A letter inside a dotted address.
+        RefusedCase{"10.0.0.x", false, "192.0.2.9", 0},
+        RefusedCase{"10.0.0.x", true, "127.0.0.1", 0},
+        // Names are only recognised by a lowercase first letter.
+        RefusedCase{"Localhost", true, "127.0.0.1", 0},
+        RefusedCase{"-host", false, "192.0.2.9", 0},
+        RefusedCase{"1host", false, "192.0.2.9", 0},
+        RefusedCase{"\xE9t\xE9", true, "127.0.0.1", 0},
+        // A name the resolver does not know; trailing blanks are part of the name.
+        RefusedCase{"nowhere.test", false, "192.0.2.9", 0},
+        RefusedCase{"nowhere.test", true, "127.0.0.1", 0},
+        RefusedCase{"localhost ", true, "127.0.0.1", 0}));
+
+TEST_F(TargetResolverTest, LocalAddressComesFromTheLocalHostName) {
+    resolver.hostName = "localhost";
+    resolution.GetLocalAddress();
+    EXPECT_EQ(target.localAddressText, "127.0.0.1");
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(TargetResolverTest, LocalAddressFailuresTellTheUserAndKeepTheLastValue) {
+    target.localAddressText = "10.1.1.1";
+
+    resolver.hostName = std::nullopt;
+    resolution.GetLocalAddress();
+    resolver.hostName = "unknown-host";
+    resolution.GetLocalAddress();
+
+    EXPECT_EQ(target.localAddressText, "10.1.1.1");
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_TRUE(messages.shown[0].application);
+    EXPECT_EQ(messages.shown[0].text, "\nFailed to get Host Name\n");
+    EXPECT_EQ(messages.shown[1].text, "\nFailed to get IP Address [unknown-host]\n");
+}
+
+} // namespace
+} // namespace lumet

@@ -1,0 +1,160 @@
+#include "report/TextReport.h"
+#include "tests/support/RecordingMessageBoxes.h"
+
+#include <algorithm>
+#include <csignal>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <random>
+#include <sstream>
+#include <string>
+#include <sys/resource.h>
+#include <vector>
+
+namespace lumet {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadBytes(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+void WriteBytes(const fs::path& file, const std::string& bytes) {
+    std::ofstream out(file, std::ios::binary);
+    out << bytes;
+}
+
+std::vector<std::string> Entries(const fs::path& dir) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TextReportData SomeReport() {
+    TextReportData data;
+    data.addressText = "127.0.0.1";
+    data.domainName = "localhost";
+    data.testStartUtc = "Wed Jan 02 02:03:55 1980\n";
+    data.probeCount = 3;
+    data.errorCount = 1;
+    data.returnedPercentage = 66;
+    data.verdict = "GOOD";
+    data.history[101] = 5;
+    data.history[102] = 65535 + 999;
+    data.history[103] = 7;
+    return data;
+}
+
+class WriteTextReportTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::random_device random;
+        dir_ = fs::temp_directory_path() /
+               ("lumet-report-test-" + std::to_string(random()) + std::to_string(random()));
+        ASSERT_TRUE(fs::create_directory(dir_));
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        fs::remove_all(dir_, ignored);
+    }
+
+    void ExpectFailureShown() const {
+        ASSERT_EQ(messages_.shown.size(), 1u);
+        EXPECT_TRUE(messages_.shown[0].application);
+        EXPECT_EQ(messages_.shown[0].text, "Failed to create TXT report");
+    }
+
+    fs::path dir_;
+    test::RecordingMessageBoxes messages_;
+};
+
+TEST_F(WriteTextReportTest, WritesTheFormattedBytes) {
+    const fs::path file = dir_ / "_report.txt";
+    ASSERT_TRUE(WriteTextReport(SomeReport(), file, messages_));
+    EXPECT_EQ(ReadBytes(file), FormatTextReport(SomeReport()));
+    EXPECT_TRUE(messages_.shown.empty());
+    EXPECT_EQ(Entries(dir_), std::vector<std::string>{"_report.txt"}) << "no temporary left";
+}
+
+TEST_F(WriteTextReportTest, ReplacesALongerEarlierReportCompletely) {
+    const fs::path file = dir_ / "_report.txt";
+    WriteBytes(file, std::string(10000, 'x'));
+    ASSERT_TRUE(WriteTextReport(SomeReport(), file, messages_));
+    EXPECT_EQ(ReadBytes(file), FormatTextReport(SomeReport()));
+}
+
+TEST_F(WriteTextReportTest, SkipsATemporaryLeftByAnInterruptedWrite) {
+    const fs::path file = dir_ / "_report.txt";
+    const fs::path stale = dir_ / "_report.txt.0.tmp";
+    WriteBytes(stale, "stale");
+    ASSERT_TRUE(WriteTextReport(SomeReport(), file, messages_));
+    EXPECT_EQ(ReadBytes(file), FormatTextReport(SomeReport()));
+    EXPECT_EQ(ReadBytes(stale), "stale");
+}
+
+TEST_F(WriteTextReportTest, UncreatableFileIsToldAndLeavesNothing) {
+    const fs::path notADirectory = dir_ / "plain-file";
+    WriteBytes(notADirectory, "keep");
+    EXPECT_FALSE(WriteTextReport(SomeReport(), notADirectory / "_report.txt", messages_));
+    ExpectFailureShown();
+    EXPECT_EQ(ReadBytes(notADirectory), "keep");
+    EXPECT_EQ(Entries(dir_), std::vector<std::string>{"plain-file"});
+}
+
+TEST_F(WriteTextReportTest, FailedRenameRemovesTheTemporary) {
+    const fs::path occupied = dir_ / "_report.txt";
+    ASSERT_TRUE(fs::create_directory(occupied));
+    WriteBytes(occupied / "inside", "keep");
+    EXPECT_FALSE(WriteTextReport(SomeReport(), occupied, messages_));
+    ExpectFailureShown();
+    EXPECT_EQ(Entries(dir_), std::vector<std::string>{"_report.txt"});
+    EXPECT_EQ(ReadBytes(occupied / "inside"), "keep");
+}
+
+// Limits the size of files this process may write, so that a write fails the way
+// it does on a full disk; the data only fails to land when the buffer is flushed.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = saved_;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit saved_{};
+    void (*previousHandler_)(int) = nullptr;
+};
+
+TEST_F(WriteTextReportTest, FailedWriteKeepsTheEarlierReport) {
+    const fs::path file = dir_ / "_report.txt";
+    const std::string earlier = "an earlier report\r\n";
+    WriteBytes(file, earlier);
+    bool written = true;
+    {
+        const FileSizeLimit limit(64);
+        written = WriteTextReport(SomeReport(), file, messages_);
+    }
+    EXPECT_FALSE(written);
+    ExpectFailureShown();
+    EXPECT_EQ(ReadBytes(file), earlier);
+    EXPECT_EQ(Entries(dir_), std::vector<std::string>{"_report.txt"}) << "no temporary left";
+}
+
+} // namespace
+} // namespace lumet

@@ -1,0 +1,90 @@
+#include "tools/lumet-cli/ProbeCommand.h"
+
+#include "pingtest/Rating.h"
+#include "pingtest/SampleHistory.h"
+#include "probe/IcmpStatusTexts.h"
+#include "probe/TargetResolver.h"
+
+#include <sstream>
+
+namespace lumet::cli {
+
+namespace {
+
+constexpr std::uint32_t kProbeSpacingMs = 1000;
+
+// A console has no address field: a refused target is reported once by the caller.
+class SilentAddressField final : public AddressFieldView {
+public:
+    void ShowWrongAddress() override {}
+    void ShowResolvedAddress(const std::string&) override {}
+};
+
+// The time a test keeps for a probe: anything above 1000 ms, and "no time", is 999.
+std::uint32_t StoredTime(std::uint32_t rtt) {
+    return rtt > 1000 ? 999 : rtt;
+}
+
+} // namespace
+
+std::string FormatProbeLine(int sequence, std::uint32_t status, std::uint32_t storedTime,
+                            std::uint8_t ttl, std::uint16_t dataSize) {
+    std::ostringstream line;
+    line << "seq=" << sequence << " status=" << status << " time=" << storedTime
+         << " ms ttl=" << static_cast<unsigned>(ttl) << " bytes=" << dataSize + 8;
+    if (status != 0) {
+        line << ' ' << IcmpStatusText(status);
+    }
+    return line.str();
+}
+
+int RunProbeCommand(const ProbeOptions& options, ProbeEngine& engine, Clock& clock,
+                    MessageBoxes& messages, std::ostream& out, std::ostream& err) {
+    TargetStrings target;
+    target.targetText = options.target;
+    SilentAddressField field;
+    TargetResolver resolver(engine, target, field, messages);
+    if (!resolver.ResolveTarget(false)) {
+        err << "lumet-cli: wrong address '" << options.target
+            << "': give a host name that starts with a lowercase letter and resolves, "
+               "or a dotted IPv4 address\n";
+        return 2;
+    }
+    out << "probing " << target.addressText;
+    if (!target.domainName.empty()) {
+        out << " (" << target.domainName << ")";
+    }
+    out << '\n';
+
+    SampleHistory history;
+    history.ResetHistory();
+    int errorCount = 0;
+    for (int sequence = 1; sequence <= options.count; ++sequence) {
+        const std::uint32_t started = clock.MonotonicMs();
+        const std::uint32_t rtt = engine.SendEcho(target.targetAddress, options.timeoutMs);
+        const std::uint32_t status = engine.ReplyStatus();
+        const std::uint32_t stored = StoredTime(rtt);
+        if (status != 0) {
+            ++errorCount;
+        }
+        history.AppendSample(stored, status);
+        history.UpdateStatistics();
+        out << FormatProbeLine(sequence, status, stored, engine.ReplyTtl(),
+                               engine.ReplyDataSize())
+            << std::endl;
+        const std::uint32_t spent = clock.MonotonicMs() - started;
+        if (sequence < options.count && spent < kProbeSpacingMs) {
+            clock.Sleep(kProbeSpacingMs - spent);
+        }
+    }
+
+    const int markerX = Rating::AverageMarkerX(Rating::LossPenalty(errorCount, options.count),
+                                               history.averageRtt());
+    out << "min/avg/max = " << history.minimumRtt() << '/' << history.averageRtt() << '/'
+        << history.maximumRtt() << " ms\n"
+        << "rated " << Rating::RatingVerdict(markerX, errorCount, options.count) << " ("
+        << Rating::RatingScore(markerX, errorCount, options.count) << "/100)\n";
+    return 0;
+}
+
+} // namespace lumet::cli

@@ -1,0 +1,33 @@
+#include "platform/clock/SystemClock.h"
+#include "platform/icmp/LinuxIcmpEcho.h"
+#include "platform/net/SystemResolver.h"
+#include "probe/ProbeEngine.h"
+#include "tools/lumet-cli/CommandLine.h"
+#include "tools/lumet-cli/ConsoleMessageBoxes.h"
+#include "tools/lumet-cli/ProbeCommand.h"
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const lumet::cli::ParseOutcome parsed = lumet::cli::ParseCommandLine(arguments);
+    if (!parsed.commandLine) {
+        std::cerr << "lumet-cli: " << parsed.error << '\n' << lumet::cli::UsageText();
+        return 2;
+    }
+    const lumet::cli::CommandLine& line = *parsed.commandLine;
+
+    lumet::LinuxIcmpEcho echo;
+    lumet::SystemResolver resolver;
+    lumet::SystemClock clock;
+    lumet::ProbeEngine engine(echo, resolver);
+    lumet::cli::ConsoleMessageBoxes messages(std::cerr);
+
+    lumet::cli::ProbeOptions options;
+    options.target = line.argument;
+    options.count = line.count.value_or(options.count);
+    options.timeoutMs = static_cast<std::uint32_t>(line.timeoutMs.value_or(1000));
+    return lumet::cli::RunProbeCommand(options, engine, clock, messages, std::cout, std::cerr);
+}
