@@ -17,11 +17,13 @@ struct IntOption {
 
 // The same ranges as the settings panel enforces.
 const IntOption kIntOptions[] = {
-    {"--count", 1, 999, &CommandLine::count, {"probe"}},
-    {"--timeout", 1000, 10000, &CommandLine::timeoutMs, {"probe"}},
+    {"--count", 1, 999, &CommandLine::count, {"probe", "run", "random"}},
+    {"--timeout", 1000, 10000, &CommandLine::timeoutMs, {"probe", "run", "stay", "random"}},
+    {"--interval", 1, 999, &CommandLine::intervalSeconds, {"run", "random"}},
+    {"--stay-interval", 10, 999, &CommandLine::stayIntervalSeconds, {"stay"}},
 };
 
-const std::set<std::string> kCommands = {"probe"};
+const std::set<std::string> kCommands = {"probe", "run", "stay", "random"};
 
 std::optional<int> ParseInt(const std::string& text) {
     int value = 0;
@@ -51,6 +53,10 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& arguments) {
     std::vector<std::string> positional;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string& word = arguments[i];
+        if (word == "--save" && line.command != "probe") {
+            line.save = true;
+            continue;
+        }
         const IntOption* option = nullptr;
         for (const IntOption& candidate : kIntOptions) {
             if (word == candidate.name && candidate.commands.count(line.command) != 0) {
@@ -75,8 +81,10 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& arguments) {
         }
         line.*(option->field) = *value;
     }
+    const char* what = line.command == "random" ? "list file" : "target";
     if (positional.size() != 1) {
-        return Fail(positional.empty() ? "no target given" : "more than one target given");
+        return Fail(std::string(positional.empty() ? "no " : "more than one ") + what +
+                    " given");
     }
     line.argument = positional.front();
     return {line, {}};
@@ -84,9 +92,21 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& arguments) {
 
 std::string UsageText() {
     return "usage: lumet-cli probe [--count N] [--timeout MS] TARGET\n"
+           "       lumet-cli run [--count N] [--interval S] [--timeout MS] [--save] TARGET\n"
+           "       lumet-cli stay [--stay-interval S] [--timeout MS] [--save] TARGET\n"
+           "       lumet-cli random [--count N] [--interval S] [--timeout MS] [--save] LISTFILE\n"
            "  TARGET  a host name starting with a lowercase letter, or a dotted IPv4 address\n"
-           "  --count N     probes to send, 1 to 999 (default 4)\n"
-           "  --timeout MS  time-out of each probe, 1000 to 10000 ms (default 1000)\n";
+           "  probe            sends N probes one second apart (default 4) and rates them\n"
+           "  run              a test of PingCount probes, one every PingInterval seconds\n"
+           "  stay             probes every StayAliveInterval seconds until Ctrl+C\n"
+           "  random           tests the first host of LISTFILE that resolves\n"
+           "  --count N          probes of a test, 1 to 999\n"
+           "  --interval S       seconds between probes, 1 to 999\n"
+           "  --stay-interval S  seconds between stay-alive probes, 10 to 999\n"
+           "  --timeout MS       time-out of each probe, 1000 to 10000 ms\n"
+           "  --save             keep the settings used in the profile\n"
+           "The test commands take their settings from the profile and write _report.txt\n"
+           "in the current directory at the end.\n";
 }
 
 } // namespace lumet::cli

@@ -12,6 +12,9 @@ struct CommandLine {
     std::string argument; // the target or the list file
     std::optional<int> count;
     std::optional<int> timeoutMs;
+    std::optional<int> intervalSeconds;
+    std::optional<int> stayIntervalSeconds;
+    bool save = false; // write the settings used back to the profile
 };
 
 struct ParseOutcome {

@@ -1,10 +1,12 @@
 #include "platform/clock/SystemClock.h"
 #include "platform/icmp/LinuxIcmpEcho.h"
 #include "platform/net/SystemResolver.h"
+#include "platform/profile/QSettingsProfile.h"
 #include "probe/ProbeEngine.h"
 #include "tools/lumet-cli/CommandLine.h"
 #include "tools/lumet-cli/ConsoleMessageBoxes.h"
 #include "tools/lumet-cli/ProbeCommand.h"
+#include "tools/lumet-cli/TestCommand.h"
 
 #include <iostream>
 #include <string>
@@ -25,9 +27,16 @@ int main(int argc, char** argv) {
     lumet::ProbeEngine engine(echo, resolver);
     lumet::cli::ConsoleMessageBoxes messages(std::cerr);
 
-    lumet::cli::ProbeOptions options;
-    options.target = line.argument;
-    options.count = line.count.value_or(options.count);
-    options.timeoutMs = static_cast<std::uint32_t>(line.timeoutMs.value_or(1000));
-    return lumet::cli::RunProbeCommand(options, engine, clock, messages, std::cout, std::cerr);
+    if (line.command == "probe") {
+        lumet::cli::ProbeOptions options;
+        options.target = line.argument;
+        options.count = line.count.value_or(options.count);
+        options.timeoutMs = static_cast<std::uint32_t>(line.timeoutMs.value_or(1000));
+        return lumet::cli::RunProbeCommand(options, engine, clock, messages, std::cout,
+                                           std::cerr);
+    }
+    // The window's profile: Orbisk/lumet, shared with the program itself.
+    lumet::QSettingsProfile profile = lumet::QSettingsProfile::ForApplication("lumet");
+    return lumet::cli::RunTestCommand(line, engine, clock, profile, messages, "_report.txt",
+                                      std::cout, std::cerr);
 }

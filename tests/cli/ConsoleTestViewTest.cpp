@@ -1,0 +1,75 @@
+#include "tools/lumet-cli/ConsoleTestView.h"
+
+#include "pingtest/Rating.h"
+
+#include "tests/support/FakeClock.h"
+#include "tests/support/FakeMessagePump.h"
+#include "tests/support/FakeResolver.h"
+#include "tests/support/FakeTimers.h"
+#include "tests/support/RecordingMessageBoxes.h"
+#include "tests/support/ScriptedIcmpEcho.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace lumet::cli {
+namespace {
+
+// The console view under the real controller: a run prints a header, one line
+// per probe and keeps the rating position the way the scale markers do.
+class ConsoleTestViewTest : public testing::Test {
+protected:
+    ConsoleTestViewTest() {
+        history.ResetHistory();
+        settings.PingCount = 3;
+        target.addressText = "127.0.0.1";
+        view.Attach(controller);
+        timers.onTick = [this](int id) { controller.OnTimer(id); };
+    }
+
+    void RunToTheEnd() {
+        while (timers.IsRunning(TestController::kProbeTimerId)) {
+            pump.WaitForMessages(1000);
+        }
+    }
+
+    test::ScriptedIcmpEcho echo;
+    test::FakeResolver resolver;
+    ProbeEngine engine{echo, resolver};
+    test::FakeClock clock;
+    test::FakeTimers timers{clock};
+    test::FakeMessagePump pump{clock, timers};
+    test::RecordingMessageBoxes messages;
+    SampleHistory history;
+    TargetStrings target;
+    PingSettings settings;
+    std::ostringstream out;
+    std::ostringstream err;
+    ConsoleTestView view{engine, history, target, out, err};
+    TargetResolver targetResolver{engine, target, view, messages};
+    TestController controller{engine, targetResolver, target, history, settings,
+                              view,   timers,         pump,   clock,   messages};
+};
+
+TEST_F(ConsoleTestViewTest, PrintsEachProbeOnceAsItIsStored) {
+    echo.queued = {{40, 0, 61, 0}, {kNoRoundTrip, 11010, 0, 0}, {2000, 0, 61, 0}};
+    controller.OnRun();
+    RunToTheEnd();
+    EXPECT_EQ(out.str(), "probing 127.0.0.1\n"
+                         "seq=1 status=0 time=40 ms ttl=61 bytes=8\n"
+                         "seq=2 status=11010 time=999 ms ttl=0 bytes=8 Request timed out.\n"
+                         "seq=3 status=0 time=999 ms ttl=61 bytes=8\n");
+    // Average (40 + 999) / 2 = 519 plus a penalty of 333 for one failure in three.
+    EXPECT_EQ(view.averageMarkerX(), Rating::AverageMarkerX(333, 519));
+}
+
+TEST_F(ConsoleTestViewTest, WrongAddressNamesTheTarget) {
+    view.SetAddressFieldText("Host");
+    controller.OnAddressCommit();
+    EXPECT_NE(err.str().find("wrong address 'Host'"), std::string::npos);
+    EXPECT_FALSE(timers.IsRunning(TestController::kProbeTimerId));
+}
+
+} // namespace
+} // namespace lumet::cli

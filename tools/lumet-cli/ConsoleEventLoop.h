@@ -1,0 +1,59 @@
+#pragma once
+
+#include "platform/clock/Clock.h"
+#include "platform/events/MessagePump.h"
+#include "platform/events/Timers.h"
+#include "platform/icmp/UniqueFd.h"
+
+#include <cstdint>
+#include <functional>
+#include <map>
+
+namespace lumet::cli {
+
+// The console's stand-in for a window's event queue: timers by id whose missed
+// ticks collapse into one, and an interrupt (Ctrl+C) delivered as an event.
+class ConsoleEventLoop final : public Timers, public MessagePump {
+public:
+    using TickHandler = std::function<void(int id)>;
+    using InterruptHandler = std::function<void()>;
+
+    // Catches SIGINT for the loop's lifetime and restores the old handler after.
+    explicit ConsoleEventLoop(Clock& clock);
+    ~ConsoleEventLoop() override;
+
+    ConsoleEventLoop(const ConsoleEventLoop&) = delete;
+    ConsoleEventLoop& operator=(const ConsoleEventLoop&) = delete;
+
+    void OnTick(TickHandler handler) { onTick_ = std::move(handler); }
+    void OnInterrupt(InterruptHandler handler) { onInterrupt_ = std::move(handler); }
+
+    void SetTimer(int id, std::uint32_t periodMs) override;
+    void KillTimer(int id) override;
+    bool IsTimerRunning(int id) const { return timers_.count(id) != 0; }
+
+    void PumpMessages() override;
+    void WaitForMessages(std::uint32_t maxWaitMs) override;
+
+    // Handles events until `keepGoing` turns false.
+    void RunWhile(const std::function<bool()>& keepGoing);
+
+private:
+    struct Timer {
+        std::uint32_t periodMs;
+        std::uint32_t dueMs;
+    };
+
+    // Milliseconds until the next timer falls due, capped at `limitMs`.
+    std::uint32_t TimeToNextTick(std::uint32_t limitMs) const;
+    void DeliverInterrupt();
+    void DeliverDueTicks();
+
+    Clock& clock_;
+    std::map<int, Timer> timers_;
+    TickHandler onTick_;
+    InterruptHandler onInterrupt_;
+    UniqueFd interruptRead_;
+};
+
+} // namespace lumet::cli

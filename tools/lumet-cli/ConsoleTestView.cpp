@@ -1,0 +1,71 @@
+#include "tools/lumet-cli/ConsoleTestView.h"
+
+#include "pingtest/Rating.h"
+#include "tools/lumet-cli/ProbeCommand.h"
+
+namespace lumet::cli {
+
+ConsoleTestView::ConsoleTestView(const ProbeEngine& engine, const SampleHistory& history,
+                                 const TargetStrings& target, std::ostream& out,
+                                 std::ostream& err)
+    : engine_(engine), history_(history), target_(target), out_(out), err_(err) {}
+
+bool ConsoleTestView::IsControlEnabled(ControlId id) const {
+    const auto found = enabled_.find(id);
+    // Controls start enabled, as a dialog's controls do.
+    return found == enabled_.end() || found->second;
+}
+
+void ConsoleTestView::SetStatusPicture(StatusPicture picture) {
+    if (picture == StatusPicture::SeekingTarget) {
+        out_ << "trying " << target_.targetText << std::endl;
+    }
+}
+
+void ConsoleTestView::RefreshDisplays() {
+    PrintHeaderOnce();
+    UpdateRatingPosition();
+    if (controller_ == nullptr || controller_->probeCount() == printedProbes_) {
+        return;
+    }
+    printedProbes_ = controller_->probeCount();
+    out_ << FormatProbeLine(printedProbes_, controller_->lastStatus(), controller_->shownRtt(),
+                            engine_.ReplyTtl(), engine_.ReplyDataSize())
+         << std::endl;
+}
+
+void ConsoleTestView::DrawFinalDisplays() {
+    UpdateRatingPosition();
+}
+
+void ConsoleTestView::ShowWrongAddress() {
+    err_ << "lumet-cli: wrong address '" << target_.targetText
+         << "': give a host name that starts with a lowercase letter and resolves, "
+            "or a dotted IPv4 address\n";
+}
+
+void ConsoleTestView::ShowResolvedAddress(const std::string& dottedAddress) {
+    addressField_ = dottedAddress;
+}
+
+void ConsoleTestView::UpdateRatingPosition() {
+    if (controller_ == nullptr) {
+        return;
+    }
+    const int penalty = Rating::LossPenalty(controller_->errorCount(), controller_->plannedCount());
+    averageMarkerX_ = Rating::AverageMarkerX(penalty, history_.averageRtt());
+}
+
+void ConsoleTestView::PrintHeaderOnce() {
+    if (headerPrinted_) {
+        return;
+    }
+    headerPrinted_ = true;
+    out_ << "probing " << target_.addressText;
+    if (!target_.domainName.empty()) {
+        out_ << " (" << target_.domainName << ")";
+    }
+    out_ << std::endl;
+}
+
+} // namespace lumet::cli

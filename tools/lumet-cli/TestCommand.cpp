@@ -1,0 +1,97 @@
+#include "tools/lumet-cli/TestCommand.h"
+
+#include "app/SettingsStore.h"
+#include "pingtest/TestController.h"
+#include "report/ReportInputs.h"
+#include "report/TextReport.h"
+#include "tools/lumet-cli/ConsoleEventLoop.h"
+#include "tools/lumet-cli/ConsoleTestView.h"
+
+namespace lumet::cli {
+
+namespace {
+
+void ApplyOverrides(const CommandLine& line, PingSettings& settings) {
+    settings.PingCount = line.count.value_or(settings.PingCount);
+    settings.PingInterval = line.intervalSeconds.value_or(settings.PingInterval);
+    settings.StayAliveInterval = line.stayIntervalSeconds.value_or(settings.StayAliveInterval);
+    settings.TimeOut = line.timeoutMs.value_or(settings.TimeOut);
+}
+
+} // namespace
+
+int RunTestCommand(const CommandLine& line, ProbeEngine& engine, Clock& clock, Profile& profile,
+                   MessageBoxes& messages, const std::filesystem::path& reportFile,
+                   std::ostream& out, std::ostream& err) {
+    PingSettings settings;
+    SettingsStore::LoadSettings(profile, settings);
+    ApplyOverrides(line, settings);
+
+    TargetStrings target;
+    target.addressText = settings.LastIPAddr;
+    target.domainName = settings.LastDNAddr;
+    SampleHistory history;
+    history.ResetHistory();
+    ConsoleTestView view(engine, history, target, out, err);
+    TargetResolver resolver(engine, target, view, messages);
+    ConsoleEventLoop loop(clock);
+    TestController controller(engine, resolver, target, history, settings, view, loop, loop,
+                              clock, messages);
+    view.Attach(controller);
+    loop.OnTick([&controller](int id) { controller.OnTimer(id); });
+    bool interrupted = false;
+    loop.OnInterrupt([&] {
+        interrupted = true;
+        // RUN stops every mode, the random search included.
+        if (controller.testState() != TestState::Idle ||
+            loop.IsTimerRunning(TestController::kProbeTimerId)) {
+            controller.OnRun();
+        }
+    });
+
+    if (line.command == "run") {
+        view.SetAddressFieldText(line.argument);
+        controller.OnAddressCommit();
+    } else if (line.command == "stay") {
+        target.targetText = line.argument;
+        if (resolver.ResolveTarget(false)) {
+            view.SetAddressFieldText(target.addressText);
+            controller.OnStayAlive();
+        }
+    } else {
+        controller.LoadServerList(line.argument);
+        if (!controller.serverList().empty()) {
+            controller.OnRandom();
+        }
+    }
+    if (!loop.IsTimerRunning(TestController::kProbeTimerId)) {
+        return 2; // the target was refused or the list held no live host; already told
+    }
+    if (line.command == "stay") {
+        out << "stay-alive: press Ctrl+C to stop" << std::endl;
+    }
+    loop.RunWhile([&] { return loop.IsTimerRunning(TestController::kProbeTimerId); });
+
+    out << "min/avg/max = " << history.minimumRtt() << '/' << history.averageRtt() << '/'
+        << history.maximumRtt() << " ms\n";
+    // Ctrl+C is how a stay-alive test ends; a run or random test it cuts short.
+    int exitCode = interrupted && line.command != "stay" ? 130 : 0;
+    if (controller.probeCount() > 0) {
+        resolver.GetLocalAddress();
+        const TextReportData report = CollectReportData(controller, history, target, settings,
+                                                        engine, view.averageMarkerX());
+        out << "rated " << report.verdict << " (" << report.score << "/100)\n";
+        if (WriteTextReport(report, reportFile, messages)) {
+            out << "report written to " << std::filesystem::absolute(reportFile).string() << '\n';
+        } else {
+            exitCode = 1;
+        }
+    }
+    if (line.save && !SettingsStore::SaveSettings(profile, settings, std::nullopt)) {
+        err << "lumet-cli: the settings could not be saved\n";
+        exitCode = 1;
+    }
+    return exitCode;
+}
+
+} // namespace lumet::cli

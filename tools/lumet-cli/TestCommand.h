@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/clock/Clock.h"
+#include "platform/dialogs/MessageBoxes.h"
+#include "platform/profile/Profile.h"
+#include "probe/ProbeEngine.h"
+#include "tools/lumet-cli/CommandLine.h"
+
+#include <filesystem>
+#include <ostream>
+
+namespace lumet::cli {
+
+// "lumet-cli run | stay | random": the window's test modes, driven by the same
+// controller, with settings from the profile and the text report at the end.
+// Returns the process exit code.
+int RunTestCommand(const CommandLine& line, ProbeEngine& engine, Clock& clock, Profile& profile,
+                   MessageBoxes& messages, const std::filesystem::path& reportFile,
+                   std::ostream& out, std::ostream& err);
+
+} // namespace lumet::cli
