@@ -1,0 +1,390 @@
+#include "platform/gdi/DeviceContext.h"
+
+#include "platform/gdi/CosmeticLine.h"
+#include "platform/gdi/WidePenOutline.h"
+
+#include <QPainter>
+#include <array>
+#include <utility>
+
+namespace lumet {
+
+namespace {
+
+constexpr QRgb kAlpha = 0xFF000000u;
+constexpr QRgb kRgbMask = 0x00FFFFFFu;
+constexpr QRgb kBlack = 0xFF000000u;
+constexpr QRgb kWhite = 0xFFFFFFFFu;
+
+// A dotted pen lights this many pixels, then skips as many.
+constexpr int kDotRun = 3;
+
+QRgb* Row(QImage& image, int y) {
+    return reinterpret_cast<QRgb*>(image.scanLine(y));
+}
+
+const QRgb* ConstRow(const QImage& image, int y) {
+    return reinterpret_cast<const QRgb*>(image.constScanLine(y));
+}
+
+QRgb Mix(QRgb destination, QRgb pixel, Rop2 mix) {
+    return mix == Rop2::XorPen ? ((destination ^ pixel) & kRgbMask) | kAlpha : pixel;
+}
+
+QRgb Combine(QRgb destination, QRgb source, Rop rop) {
+    switch (rop) {
+    case Rop::SrcCopy:
+        return source | kAlpha;
+    case Rop::SrcAnd:
+        return (source & destination) | kAlpha;
+    case Rop::SrcInvert:
+        return ((source ^ destination) & kRgbMask) | kAlpha;
+    case Rop::SrcPaint:
+        return source | destination | kAlpha;
+    }
+    return destination;
+}
+
+// For each destination index 0 … count−1, the source index it samples, or -1 when
+// that lies outside 0 … sourceLimit−1.
+std::vector<int> SampleMap(int destinationStart, int visibleStart, int visibleEnd,
+                           int destinationExtent, int sourceStart, int sourceExtent,
+                           int sourceLimit) {
+    std::vector<int> map;
+    map.reserve(static_cast<std::size_t>(visibleEnd - visibleStart));
+    for (int d = visibleStart; d < visibleEnd; ++d) {
+        const long long offset =
+            static_cast<long long>(d - destinationStart) * sourceExtent / destinationExtent;
+        const long long s = sourceStart + offset;
+        map.push_back(s >= 0 && s < sourceLimit ? static_cast<int>(s) : -1);
+    }
+    return map;
+}
+
+} // namespace
+
+Bitmap DeviceContext::SelectBitmap(Bitmap bitmap) {
+    return std::exchange(bitmap_, std::move(bitmap));
+}
+
+Pen DeviceContext::SelectPen(Pen pen) {
+    return std::exchange(pen_, pen);
+}
+
+Brush DeviceContext::SelectBrush(Brush brush) {
+    return std::exchange(brush_, brush);
+}
+
+Font DeviceContext::SelectFont(Font font) {
+    return std::exchange(font_, std::move(font));
+}
+
+Color DeviceContext::SetTextColor(Color color) {
+    return std::exchange(textColor_, color);
+}
+
+Color DeviceContext::SetBkColor(Color color) {
+    return std::exchange(bkColor_, color);
+}
+
+BackgroundMode DeviceContext::SetBkMode(BackgroundMode mode) {
+    return std::exchange(bkMode_, mode);
+}
+
+Rop2 DeviceContext::SetROP2(Rop2 mode) {
+    return std::exchange(rop2_, mode);
+}
+
+Rect DeviceContext::ClipBox() const {
+    const Rect bounds{0, 0, bitmap_.Width(), bitmap_.Height()};
+    return clip_ ? bounds.Intersected(clip_->Bounds()) : bounds;
+}
+
+QRgb DeviceContext::DevicePixel(Color color) const {
+    if (!bitmap_.IsMonochrome()) {
+        return color.ToQRgb();
+    }
+    return qGray(color.ToQRgb()) >= 128 ? kWhite : kBlack;
+}
+
+void DeviceContext::PaintRect(const Rect& rect, QRgb pixel, Rop2 mix) {
+    const Rect visible = rect.Intersected(ClipBox());
+    if (visible.IsEmpty()) {
+        return;
+    }
+    QImage& image = bitmap_.image_;
+    for (int y = visible.top; y < visible.bottom; ++y) {
+        QRgb* row = Row(image, y);
+        for (int x = visible.left; x < visible.right; ++x) {
+            row[x] = Mix(row[x], pixel, mix);
+        }
+    }
+}
+
+void DeviceContext::PaintSpans(const std::vector<Span>& spans, QRgb pixel, Rop2 mix,
+                               const PixelMask* except) {
+    const Rect clip = ClipBox();
+    QImage& image = bitmap_.image_;
+    for (const Span& span : spans) {
+        if (span.y < clip.top || span.y >= clip.bottom) {
+            continue;
+        }
+        QRgb* row = Row(image, span.y);
+        const int right = std::min(span.right, clip.right);
+        for (int x = std::max(span.left, clip.left); x < right; ++x) {
+            if (except == nullptr || !except->Test(x, span.y)) {
+                row[x] = Mix(row[x], pixel, mix);
+            }
+        }
+    }
+}
+
+void DeviceContext::PaintMask(const PixelMask& mask, QRgb pixel, Rop2 mix) {
+    const Rect visible = mask.Bounds().Intersected(ClipBox());
+    if (visible.IsEmpty()) {
+        return;
+    }
+    QImage& image = bitmap_.image_;
+    for (int y = visible.top; y < visible.bottom; ++y) {
+        QRgb* row = Row(image, y);
+        for (int x = visible.left; x < visible.right; ++x) {
+            if (mask.Test(x, y)) {
+                row[x] = Mix(row[x], pixel, mix);
+            }
+        }
+    }
+}
+
+void DeviceContext::PaintPixel(int x, int y, QRgb pixel, Rop2 mix) {
+    if (ClipBox().Contains(x, y)) {
+        QRgb& target = Row(bitmap_.image_, y)[x];
+        target = Mix(target, pixel, mix);
+    }
+}
+
+void DeviceContext::StrokeCosmetic(std::span<const Point> path) {
+    if (pen_.Style() == PenStyle::Null || path.empty()) {
+        return;
+    }
+    const QRgb mark = DevicePixel(pen_.GetColor());
+    const QRgb gap = DevicePixel(bkColor_);
+    const bool dotted = pen_.Style() == PenStyle::Dot;
+    const bool paintGaps = dotted && bkMode_ == BackgroundMode::Opaque;
+    int position = 0;
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        WalkCosmeticLine(path[i], path[(i + 1) % path.size()], [&](int x, int y) {
+            if (!dotted || position % (2 * kDotRun) < kDotRun) {
+                PaintPixel(x, y, mark, rop2_);
+            } else if (paintGaps) {
+                PaintPixel(x, y, gap, rop2_);
+            }
+            ++position;
+        });
+    }
+}
+
+void DeviceContext::Blit(const Rect& destination, const DeviceContext& source, int sourceX,
+                         int sourceY, int sourceWidth, int sourceHeight, Rop rop) {
+    if (destination.IsEmpty() || sourceWidth <= 0 || sourceHeight <= 0 || bitmap_.IsNull() ||
+        source.bitmap_.IsNull()) {
+        return;
+    }
+    const Rect visible = destination.Intersected(ClipBox());
+    if (visible.IsEmpty()) {
+        return;
+    }
+    // A shallow copy keeps the source pixels as they were even when the source is
+    // this very bitmap: writing below detaches the destination from it.
+    const QImage sourceImage = source.bitmap_.image_;
+    const std::vector<int> columns =
+        SampleMap(destination.left, visible.left, visible.right, destination.Width(), sourceX,
+                  sourceWidth, sourceImage.width());
+    const std::vector<int> rows =
+        SampleMap(destination.top, visible.top, visible.bottom, destination.Height(), sourceY,
+                  sourceHeight, sourceImage.height());
+
+    const bool fromMonochrome = source.bitmap_.IsMonochrome() && !bitmap_.IsMonochrome();
+    const bool toMonochrome = !source.bitmap_.IsMonochrome() && bitmap_.IsMonochrome();
+    const QRgb zeroPixel = DevicePixel(textColor_);
+    const QRgb onePixel = DevicePixel(bkColor_);
+    const QRgb sourceBackground = source.bkColor_.ToQRgb() & kRgbMask;
+    auto convert = [&](QRgb pixel) {
+        if (fromMonochrome) {
+            return (pixel & kRgbMask) != 0 ? onePixel : zeroPixel;
+        }
+        if (toMonochrome) {
+            return (pixel & kRgbMask) == sourceBackground ? kWhite : kBlack;
+        }
+        return pixel;
+    };
+
+    QImage& image = bitmap_.image_;
+    for (std::size_t j = 0; j < rows.size(); ++j) {
+        if (rows[j] < 0) {
+            continue;
+        }
+        const QRgb* from = ConstRow(sourceImage, rows[j]);
+        QRgb* to = Row(image, visible.top + static_cast<int>(j));
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            if (columns[i] >= 0) {
+                QRgb& target = to[visible.left + static_cast<int>(i)];
+                target = Combine(target, convert(from[columns[i]]), rop);
+            }
+        }
+    }
+}
+
+void DeviceContext::BitBlt(int x, int y, int width, int height, const DeviceContext& source,
+                           int sourceX, int sourceY, Rop rop) {
+    if (width <= 0 || height <= 0) {
+        return;
+    }
+    Blit(Rect{x, y, x + width, y + height}, source, sourceX, sourceY, width, height, rop);
+}
+
+void DeviceContext::StretchBlt(int x, int y, int width, int height, const DeviceContext& source,
+                               int sourceX, int sourceY, int sourceWidth, int sourceHeight,
+                               Rop rop) {
+    if (width <= 0 || height <= 0) {
+        return;
+    }
+    Blit(Rect{x, y, x + width, y + height}, source, sourceX, sourceY, sourceWidth, sourceHeight,
+         rop);
+}
+
+void DeviceContext::FillRect(const Rect& rect, const Brush& brush) {
+    if (bitmap_.IsNull() || brush.IsNull()) {
+        return;
+    }
+    PaintRect(rect.Normalized(), DevicePixel(brush.GetColor()), Rop2::CopyPen);
+}
+
+void DeviceContext::Rectangle(int left, int top, int right, int bottom) {
+    const Rect box = Rect{left, top, right, bottom}.Normalized();
+    if (bitmap_.IsNull() || box.IsEmpty()) {
+        return;
+    }
+    const int lastX = box.right - 1;
+    const int lastY = box.bottom - 1;
+    // GDI's stroke order; it decides where a dotted frame's pattern starts.
+    const std::array<Point, 4> path{{
+        {lastX, box.top},
+        {box.left, box.top},
+        {box.left, lastY},
+        {lastX, lastY},
+    }};
+    const QRgb brushPixel = DevicePixel(brush_.GetColor());
+    if (IsWidePen()) {
+        const PixelMask outline = TraceWideOutline(path, ClipBox());
+        if (!brush_.IsNull()) {
+            std::vector<Span> interior;
+            for (int y = box.top; y < lastY; ++y) {
+                interior.push_back(Span{y, box.left, lastX});
+            }
+            PaintSpans(interior, brushPixel, rop2_, &outline);
+        }
+        PaintMask(outline, DevicePixel(pen_.GetColor()), rop2_);
+        return;
+    }
+    StrokeCosmetic(path);
+    if (box.Width() == 1 && box.Height() == 1 && pen_.Style() != PenStyle::Null) {
+        PaintPixel(box.left, box.top, DevicePixel(pen_.GetColor()), rop2_);
+    }
+    if (!brush_.IsNull()) {
+        const int inset = pen_.Style() == PenStyle::Null ? 0 : 1;
+        PaintRect(Rect{box.left + inset, box.top + inset, lastX, lastY}, brushPixel, rop2_);
+    }
+}
+
+void DeviceContext::Polygon(std::span<const Point> points) {
+    if (bitmap_.IsNull() || points.size() < 2) {
+        return;
+    }
+    const std::vector<Span> interior = brush_.IsNull() ? std::vector<Span>{} : ScanPolygon(points);
+    const QRgb brushPixel = DevicePixel(brush_.GetColor());
+    if (IsWidePen()) {
+        const PixelMask outline = TraceWideOutline(points, ClipBox());
+        PaintSpans(interior, brushPixel, rop2_, &outline);
+        PaintMask(outline, DevicePixel(pen_.GetColor()), rop2_);
+        return;
+    }
+    PaintSpans(interior, brushPixel, rop2_, nullptr);
+    StrokeCosmetic(points);
+}
+
+void DeviceContext::InvertRgn(const Region& region) {
+    const Rect visible = region.Bounds().Intersected(ClipBox());
+    if (bitmap_.IsNull() || visible.IsEmpty()) {
+        return;
+    }
+    PaintRect(visible, kWhite, Rop2::XorPen);
+}
+
+void DeviceContext::TextOut(int x, int y, std::string_view text) {
+    if (bitmap_.IsNull() || font_.IsNull()) {
+        return;
+    }
+    const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const Size cell = GetTextExtent(text);
+    if (bkMode_ == BackgroundMode::Opaque) {
+        PaintRect(Rect{x, y, x + cell.width, y + cell.height}, DevicePixel(bkColor_),
+                  Rop2::CopyPen);
+    }
+    if (string.isEmpty()) {
+        return;
+    }
+    // Glyphs are rendered as a two-level mask first so that only exact text-color
+    // pixels reach the bitmap, with room around the cell for glyphs that overhang it.
+    const int margin = cell.height;
+    QImage glyphs(cell.width + 2 * margin, cell.height + 2 * margin,
+                  QImage::Format_ARGB32_Premultiplied);
+    glyphs.fill(Qt::transparent);
+    {
+        QPainter painter(&glyphs);
+        painter.setRenderHint(QPainter::TextAntialiasing, false);
+        painter.setFont(font_.QtFont());
+        painter.setPen(QColor(Qt::white));
+        painter.drawText(QPoint(margin, margin + font_.Ascent()), string);
+    }
+    const Rect visible =
+        Rect{x - margin, y - margin, x - margin + glyphs.width(), y - margin + glyphs.height()}
+            .Intersected(ClipBox());
+    const QRgb pixel = DevicePixel(textColor_);
+    QImage& image = bitmap_.image_;
+    for (int row = visible.top; row < visible.bottom; ++row) {
+        const QRgb* mask = ConstRow(glyphs, row - (y - margin));
+        QRgb* target = Row(image, row);
+        for (int column = visible.left; column < visible.right; ++column) {
+            if (qAlpha(mask[column - (x - margin)]) >= 128) {
+                target[column] = pixel;
+            }
+        }
+    }
+}
+
+Size DeviceContext::GetTextExtent(std::string_view text) const {
+    if (font_.IsNull()) {
+        return {};
+    }
+    return Size{
+        font_.TextWidth(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))),
+        font_.CellHeight()};
+}
+
+std::optional<Color> DeviceContext::SetPixel(int x, int y, Color color) {
+    if (!ClipBox().Contains(x, y)) {
+        return std::nullopt;
+    }
+    const QRgb pixel = DevicePixel(color);
+    Row(bitmap_.image_, y)[x] = pixel;
+    return Color::FromQRgb(pixel);
+}
+
+std::optional<Color> DeviceContext::GetPixel(int x, int y) const {
+    if (!Rect{0, 0, bitmap_.Width(), bitmap_.Height()}.Contains(x, y)) {
+        return std::nullopt;
+    }
+    return bitmap_.Pixel(x, y);
+}
+
+} // namespace lumet
