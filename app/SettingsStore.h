@@ -1,16 +1,19 @@
 #pragma once
 
+#include "app/Version.h"
 #include "pingtest/PingSettings.h"
 #include "platform/profile/Profile.h"
 
 #include <optional>
+#include <string>
 
 namespace lumet {
 
 // Reads and writes PingSettings in the application profile, section "1.0".
 class SettingsStore {
 public:
-    static constexpr const char* kSection = "1.0";
+    // Every value lives in the section named by the program version.
+    static inline const std::string kSection{VersionString};
 
     // Replaces each setting present in the profile; missing or non-numeric values
     // keep the current ones. The six numbers are clamped to the ranges of their

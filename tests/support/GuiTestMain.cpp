@@ -1,7 +1,7 @@
 #include <QGuiApplication>
 #include <gtest/gtest.h>
 
-// Fonts need a QGuiApplication. The offscreen platform provides one without a
+// Fonts and bitmaps need a QGuiApplication. The offscreen platform provides one without a
 // display; it is also the default here because CTest lists the tests at build
 // time without the test environment.
 int main(int argc, char** argv) {

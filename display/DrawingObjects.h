@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/gdi/Brush.h"
+#include "platform/gdi/Color.h"
+#include "platform/gdi/Font.h"
+#include "platform/gdi/Pen.h"
+
+namespace lumet {
+
+// Colours of the window: text is light cyan on black throughout.
+inline constexpr Color kLightCyan{0xCC, 0xFF, 0xFF};
+inline constexpr Color kBlack{0x00, 0x00, 0x00};
+
+// The brushes, pens and fonts the displays and the report share, made once when
+// the main dialog initialises and kept for its lifetime.
+struct DrawingObjects {
+    Brush blackBrush;
+    Brush lightCyanBrush;
+    Brush redBrush;
+    Brush greenBrush;
+    Brush orangeBrush;
+    Pen lightCyanPen;
+    Pen wideLightCyanPen;
+    Pen redPen;
+    Font smallTahomaFont;
+    Font largeArialFont;
+    Font mediumArialFont;
+    Font smallArialFont;
+
+    // Needs a QGuiApplication for the fonts.
+    static DrawingObjects Create();
+};
+
+} // namespace lumet

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "display/DrawingObjects.h"
+#include "pingtest/TestController.h"
+#include "pingtest/TestView.h"
+#include "platform/gdi/DeviceContext.h"
+
+#include <cstdint>
+#include <string_view>
+
+namespace lumet {
+
+// The status line: rows 0–11 of the lower display buffer, left to right the mode
+// caption (or the newest failed probe's status), the host name and the probe count.
+// Each routine leaves every pixel it does not draw as it was; the status line keeps
+// no state of its own.
+
+// Copies the left 155 × 10 pixels of the mode's caption bitmap to (3, 1). A mode
+// without a caption changes nothing.
+void DrawModeCaption(DeviceContext& lowerDisplay, StatusPicture mode);
+
+// After a successful probe (lastStatus 0) the caption of testState; otherwise the
+// error icon at (2, 2) and the probe's status text, light cyan on black over a clean
+// background, in the 240 × 10 cell at (15, 0).
+void DrawProbeStatus(DeviceContext& lowerDisplay, const DeviceContext& displayBackground,
+                     const DrawingObjects& objects, std::uint32_t lastStatus, TestState testState);
+
+// The probe count in orange on black, at least three digits with leading zeros,
+// right-aligned in a black field that ends at column 318 and is four digits of the
+// small font wide. A count whose digits do not fit shows whole thousands ("12k").
+void DrawProbeCount(DeviceContext& lowerDisplay, const DrawingObjects& objects, int probeCount);
+
+// domainName in light cyan on black from (162, 0), cut where the probe count field
+// begins. Only the cells of the drawn characters change, so an empty name (a dotted
+// target) draws nothing and a shorter name leaves the tail of an earlier text.
+void DrawHostName(DeviceContext& lowerDisplay, const DrawingObjects& objects,
+                  std::string_view domainName);
+
+} // namespace lumet
