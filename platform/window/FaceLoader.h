@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/gdi/Bitmap.h"
+
+#include <functional>
+#include <string>
+
+namespace lumet {
+
+// Loads a bitmap button's face by resource name ("RUNU"); a null bitmap when there
+// is none.
+using FaceLoader = std::function<Bitmap(const std::string& name)>;
+
+// The program's faces: the Qt resource ":/bitmaps/<name>.bmp".
+Bitmap LoadFaceResource(const std::string& name);
+
+} // namespace lumet

@@ -1,0 +1,11 @@
+#include "platform/window/QtBeep.h"
+
+#include <QApplication>
+
+namespace lumet {
+
+void QtBeep::Play() {
+    QApplication::beep();
+}
+
+} // namespace lumet

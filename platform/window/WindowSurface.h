@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/Rect.h"
+
+#include <functional>
+
+namespace lumet {
+
+// The window's client area: one 360 × 416 colour bitmap that everything drawn on
+// the window goes into, of which the top ClientHeight() rows are on the screen. Code
+// draws into it through ClientDc; when the outermost ClientDc is released the
+// screen is brought up to date at once.
+class WindowSurface {
+public:
+    static constexpr int kWidth = 360;
+    static constexpr int kHeight = 416;
+    static constexpr int kCollapsedHeight = 116;
+
+    WindowSurface() : dc_(Bitmap(kWidth, kHeight)) {}
+
+    WindowSurface(const WindowSurface&) = delete;
+    WindowSurface& operator=(const WindowSurface&) = delete;
+
+    const Bitmap& Pixels() const { return dc_.CurrentBitmap(); }
+
+    int ClientHeight() const { return clientHeight_; }
+    void SetClientHeight(int height) { clientHeight_ = height; }
+    Rect ClientRect() const { return Rect{0, 0, kWidth, clientHeight_}; }
+
+    // Called to copy the surface to the screen.
+    void SetScreenUpdate(std::function<void()> update) { screenUpdate_ = std::move(update); }
+    void UpdateScreen() const;
+
+private:
+    friend class ClientDc;
+
+    DeviceContext& Dc() { return dc_; }
+    void BeginDrawing() { ++drawingDepth_; }
+    void EndDrawing();
+
+    DeviceContext dc_;
+    int clientHeight_ = kCollapsedHeight;
+    int drawingDepth_ = 0;
+    std::function<void()> screenUpdate_;
+};
+
+} // namespace lumet

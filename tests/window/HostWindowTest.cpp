@@ -1,0 +1,257 @@
+#include "WindowFixture.h"
+#include "platform/window/BitmapButton.h"
+#include "platform/window/Cursor.h"
+#include "platform/window/EditControl.h"
+#include "platform/window/QtMessageBoxes.h"
+#include "platform/window/StaticControl.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+namespace lumet::test {
+namespace {
+
+using HostWindowTest = WindowTest;
+
+QImage HandImage() {
+    QImage image(32, 32, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    for (int y = 0; y < 20; ++y) {
+        image.setPixel(7, y, 0xFF000000u);
+    }
+    return image;
+}
+
+TEST_F(HostWindowTest, MovesAndResizesKeepingTheTopLeftCorner) {
+    window.MoveTo(Point{100, 80});
+    window.SetClientHeight(416, true);
+    EXPECT_EQ(window.WindowRect(), (Rect{100, 80, 460, 496}));
+    window.SetClientHeight(1000, false);
+    EXPECT_EQ(window.ClientHeight(), 416);
+    window.SetClientHeight(5, false);
+    EXPECT_EQ(window.WindowRect(), (Rect{100, 80, 460, 196}));
+}
+
+TEST_F(HostWindowTest, TitleAndIconReachTheQtWindow) {
+    window.SetWindowText("3 Ping");
+    EXPECT_EQ(window.GetWindowText(), "3 Ping");
+    EXPECT_EQ(window.Widget().windowTitle(), QStringLiteral("3 Ping"));
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::red);
+    window.SetIcon(QIcon(pixmap));
+    EXPECT_FALSE(window.Widget().windowIcon().isNull());
+}
+
+TEST_F(HostWindowTest, TheCaptionDragMovesTheWindowByHandWhenTheSystemCannot) {
+    class Caption final : public StaticControl {
+    public:
+        using StaticControl::StaticControl;
+        void OnLeftButtonDown(Point point) override {
+            Window()->StartSystemMove();
+            StaticControl::OnLeftButtonDown(point);
+        }
+    };
+    Caption strip(1016, Rect{48, 0, 280, 24}, true);
+    window.AddControl(strip);
+    window.MoveTo(Point{200, 150});
+    window.Widget().show();
+    window.DeliverMouse(InputKind::LeftButtonDown, Point{60, 10}, Point{260, 160});
+    ASSERT_TRUE(window.IsManualMoveActive());
+    window.DeliverMouse(InputKind::MouseMove, Point{70, 15}, Point{270, 165});
+    window.DeliverMouse(InputKind::MouseMove, Point{60, 10}, Point{300, 190});
+    window.DeliverMouse(InputKind::LeftButtonUp, Point{60, 10}, Point{300, 190});
+    EXPECT_FALSE(window.IsManualMoveActive());
+    EXPECT_EQ(window.WindowRect().left, 240);
+    EXPECT_EQ(window.WindowRect().top, 180);
+    // The click itself still reached the caption; the drag's messages did not.
+    EXPECT_EQ(handler.Lines("command"), (std::vector<std::string>{"command 1016 clicked"}));
+    window.Widget().hide();
+}
+
+TEST_F(HostWindowTest, TheDialogChoosesTheCursorOverItselfAndOverPlainControls) {
+    EditControl field(1000, Rect{12, 62, 314, 94});
+    window.AddControl(field);
+    const Cursor hand = Cursor::FromImage(HandImage(), Point{7, 1});
+    std::vector<std::string> asked;
+    handler.setCursor = [&](Point client, int controlId) {
+        asked.push_back(RecordingHandler::Text(client) + " " + std::to_string(controlId));
+        if (client.y > 65 && client.y < 100) {
+            window.SetCursor(hand);
+            return true;
+        }
+        return false;
+    };
+    Move(Point{5, 5});
+    EXPECT_EQ(window.Widget().cursor().shape(), Qt::ArrowCursor);
+    Move(Point{100, 70});
+    EXPECT_TRUE(window.CurrentCursor().SameAs(hand));
+    EXPECT_EQ(window.Widget().cursor().hotSpot(), QPoint(7, 1));
+    Move(Point{100, 63});
+    EXPECT_EQ(window.Widget().cursor().shape(), Qt::IBeamCursor);
+    EXPECT_EQ(asked, (std::vector<std::string>{"5,5 0", "100,70 1000", "100,63 1000"}));
+}
+
+TEST_F(HostWindowTest, AControlCanSetItsOwnCursorWithoutAskingTheDialog) {
+    class HandButton final : public BitmapButton {
+    public:
+        using BitmapButton::BitmapButton;
+        bool OnSetCursor() override {
+            Window()->SetCursor(Cursor::FromImage(HandImage(), Point{0, 6}));
+            return true;
+        }
+    };
+    HandButton run(1010, Rect{334, 34, 359, 46}, "RUN");
+    window.AddControl(run);
+    int asked = 0;
+    handler.setCursor = [&](Point, int) {
+        ++asked;
+        return false;
+    };
+    Move(Point{340, 40});
+    EXPECT_EQ(asked, 0);
+    EXPECT_EQ(window.CurrentCursor().HotSpot(), (Point{0, 6}));
+}
+
+TEST_F(HostWindowTest, NoCursorQueryWhileAControlHoldsTheCapture) {
+    StaticControl target(9, Rect{0, 0, 10, 10}, true);
+    window.AddControl(target);
+    window.Widget().show();
+    target.SetCapture();
+    int asked = 0;
+    handler.setCursor = [&](Point, int) {
+        ++asked;
+        return false;
+    };
+    Move(Point{100, 100});
+    EXPECT_EQ(asked, 0);
+    target.ShowWindow(false);
+    EXPECT_EQ(window.GetCapture(), nullptr);
+    window.Widget().hide();
+}
+
+TEST_F(HostWindowTest, QtInputReachesTheControlsThroughTheWidget) {
+    EditControl field(1000, Rect{12, 62, 314, 94}, ControlStyle{true, false, true});
+    field.SetFont(Font::Create("Arial", 21));
+    window.AddControl(field);
+    window.Widget().show();
+    QTest::mouseClick(&window.Widget(), Qt::LeftButton, {}, QPoint(100, 70));
+    EXPECT_TRUE(field.HasFocus());
+    QTest::keyClicks(&window.Widget(), QStringLiteral("ab.C"));
+    QTest::keyClick(&window.Widget(), Qt::Key_Backspace);
+    QTest::keyClick(&window.Widget(), Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_EQ(field.GetWindowText(), "ab.");
+    EXPECT_EQ(field.SelectionStart(), 2);
+    EXPECT_EQ(field.SelectionEnd(), 3);
+    window.Widget().hide();
+}
+
+TEST_F(HostWindowTest, QtDoubleClickReachesTheDialog) {
+    window.Widget().show();
+    QTest::mouseDClick(&window.Widget(), Qt::LeftButton, {}, QPoint(150, 80));
+    EXPECT_EQ(handler.Lines("double"), (std::vector<std::string>{"double 150,80"}));
+    window.Widget().hide();
+}
+
+TEST_F(HostWindowTest, AltF4IsACloseRequest) {
+    window.Widget().show();
+    QTest::keyClick(&window.Widget(), Qt::Key_F4, Qt::AltModifier);
+    EXPECT_EQ(handler.Lines("cancel").size(), 1u);
+    EXPECT_TRUE(window.HasEnded());
+    window.Widget().hide();
+}
+
+TEST_F(HostWindowTest, AHeldSpaceClicksOnceWhenReleased) {
+    BitmapButton run(1010, Rect{0, 0, 10, 10}, "RUN", ControlStyle{true, false, true});
+    window.AddControl(run);
+    window.Widget().show();
+    run.SetFocus();
+    QTest::keyPress(&window.Widget(), Qt::Key_Space);
+    QKeyEvent repeatRelease(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "),
+                            true);
+    QApplication::sendEvent(&window.Widget(), &repeatRelease);
+    QTest::keyPress(&window.Widget(), Qt::Key_Space);
+    EXPECT_TRUE(handler.Lines("command").empty());
+    QTest::keyRelease(&window.Widget(), Qt::Key_Space);
+    EXPECT_EQ(handler.Lines("command"), (std::vector<std::string>{"command 1010 clicked"}));
+    window.Widget().hide();
+}
+
+TEST_F(HostWindowTest, HighDensityScreensGetEverySurfacePixelScaledWithoutSmoothing) {
+    {
+        ClientDc dc(window);
+        dc->FillRect(Rect{0, 0, 360, 116}, Brush::Solid(Color{10, 20, 30}));
+        dc->FillRect(Rect{100, 40, 101, 41}, Brush::Solid(Color{250, 128, 1}));
+    }
+    QImage screen(720, 232, QImage::Format_RGB32);
+    screen.setDevicePixelRatio(2.0);
+    screen.fill(Qt::white);
+    window.Widget().render(&screen);
+    for (const QPoint device :
+         {QPoint(200, 80), QPoint(201, 80), QPoint(200, 81), QPoint(201, 81)}) {
+        EXPECT_EQ(Color::FromQRgb(screen.pixel(device)), (Color{250, 128, 1}));
+    }
+    for (const QPoint device :
+         {QPoint(199, 80), QPoint(202, 81), QPoint(200, 79), QPoint(201, 82)}) {
+        EXPECT_EQ(Color::FromQRgb(screen.pixel(device)), (Color{10, 20, 30}));
+    }
+    EXPECT_EQ(Color::FromQRgb(screen.pixel(719, 231)), (Color{10, 20, 30}));
+}
+
+struct ShownBox {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    bool hasParent = false;
+};
+
+// Answers the next modal message box with OK and tells what it showed.
+ShownBox AnswerNextBox(const std::function<void()>& show) {
+    ShownBox shown;
+    QTimer::singleShot(0, [&shown] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) {
+            return;
+        }
+        shown = ShownBox{box->windowTitle(), box->text(), box->icon(), box->parent() != nullptr};
+        box->button(QMessageBox::Ok)->click();
+    });
+    show();
+    return shown;
+}
+
+TEST(QtMessageBoxesTest, ApplicationMessagesCarryTheApplicationNameAndTheWarningIcon) {
+    QWidget owner;
+    QtMessageBoxes boxes(QStringLiteral("lumet"));
+    boxes.SetOwner(&owner);
+    const ShownBox shown =
+        AnswerNextBox([&] { boxes.ShowApplicationMessage("Please enter a positive integer."); });
+    EXPECT_EQ(shown.title, QStringLiteral("lumet"));
+    EXPECT_EQ(shown.text, QStringLiteral("Please enter a positive integer."));
+    EXPECT_EQ(shown.icon, QMessageBox::Warning);
+    EXPECT_TRUE(shown.hasParent);
+}
+
+TEST(QtMessageBoxesTest, OtherMessagesHaveTheirCaptionAndIconAndNoOwner) {
+    QtMessageBoxes boxes(QStringLiteral("lumet"));
+    const ShownBox shown = AnswerNextBox(
+        [&] { boxes.ShowMessage("Lumet Notice", MessageIcon::Information, "Done."); });
+    EXPECT_EQ(shown.title, QStringLiteral("Lumet Notice"));
+    EXPECT_EQ(shown.text, QStringLiteral("Done."));
+    EXPECT_EQ(shown.icon, QMessageBox::Information);
+    EXPECT_FALSE(shown.hasParent);
+}
+
+TEST(CursorTest, AHotSpotOutsideThePictureIsMovedOntoIt) {
+    const Cursor cursor = Cursor::FromImage(HandImage(), Point{40, -3});
+    EXPECT_EQ(cursor.HotSpot(), (Point{31, 0}));
+    EXPECT_FALSE(cursor.SameAs(Cursor::Arrow()));
+    EXPECT_TRUE(Cursor::Arrow().SameAs(Cursor::Arrow()));
+}
+
+} // namespace
+} // namespace lumet::test
