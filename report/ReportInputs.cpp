@@ -4,12 +4,12 @@
 
 namespace lumet {
 
-TextReportData CollectReportData(const TestController& controller, const SampleHistory& history,
-                                 const TargetStrings& target, const PingSettings& settings,
-                                 const ProbeEngine& engine, int averageMarkerX) {
+ReportData CollectReportData(const TestController& controller, const SampleHistory& history,
+                             const TargetStrings& target, const PingSettings& settings,
+                             const ProbeEngine& engine, int averageMarkerX) {
     const int probes = controller.probeCount();
     const int errors = controller.errorCount();
-    TextReportData data;
+    ReportData data;
     data.addressText = target.addressText;
     data.domainName = target.domainName;
     data.localAddressText = target.localAddressText;

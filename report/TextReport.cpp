@@ -1,19 +1,17 @@
 #include "report/TextReport.h"
 
+#include "report/ReplaceFileContents.h"
+
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
-#include <memory>
+#include <span>
 #include <string_view>
-#include <system_error>
-#include <utility>
 
 namespace lumet {
 namespace {
 
-constexpr std::uint32_t kFailedSample = 65535;
-constexpr int kHistorySlots =
-    static_cast<int>(std::tuple_size_v<decltype(TextReportData::history)>);
+constexpr std::uint32_t kFailedSample = ReportData::kFailedSample;
+constexpr int kHistorySlots = static_cast<int>(std::tuple_size_v<decltype(ReportData::history)>);
 
 // The report is a DOS-style text file on every platform: each "\n", including any
 // inside the values, is stored as CR LF.
@@ -29,14 +27,10 @@ std::string ToCrLf(std::string_view text) {
     return out;
 }
 
-std::string StartTimeWithoutNewline(const std::string& testStartUtc) {
-    return testStartUtc.empty() ? std::string{} : testStartUtc.substr(0, testStartUtc.size() - 1);
-}
-
 // The history keeps only the newest samples; in a stay-alive test more probes
 // than that were sent, so the lines carry the real probe numbers of the samples
 // still held rather than restarting at 1.
-void AppendHistoryLines(std::string& text, const TextReportData& data) {
+void AppendHistoryLines(std::string& text, const ReportData& data) {
     const int listed = std::clamp(data.probeCount, 0, kHistorySlots);
     for (int slot = kHistorySlots - listed; slot < kHistorySlots; ++slot) {
         const int probeNumber = data.probeCount - (kHistorySlots - 1 - slot);
@@ -51,47 +45,15 @@ void AppendHistoryLines(std::string& text, const TextReportData& data) {
     }
 }
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
-
-// Creates a temporary file beside `file` that no other writer is using: an
-// exclusive create skips names left behind by an interrupted earlier write.
-FilePtr CreateTemporaryBeside(const std::filesystem::path& file, std::filesystem::path& tempPath) {
-    constexpr int kAttempts = 100;
-    for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        tempPath = file;
-        tempPath += "." + std::to_string(attempt) + ".tmp";
-        if (std::FILE* const handle = std::fopen(tempPath.string().c_str(), "wbx")) {
-            return FilePtr(handle);
-        }
-        std::error_code error;
-        if (!std::filesystem::exists(std::filesystem::symlink_status(tempPath, error))) {
-            break; // the directory itself is unusable; other names will not help
-        }
-    }
-    tempPath.clear();
-    return nullptr;
-}
-
-bool WriteAll(FilePtr file, const std::string& bytes) {
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
-    const bool flushed = std::fflush(file.get()) == 0;
-    // Buffered data may only reach the disk at close, so its result counts too.
-    const bool closed = std::fclose(file.release()) == 0;
-    return written && flushed && closed;
-}
-
 } // namespace
 
-std::string FormatTextReport(const TextReportData& data) {
+std::string FormatTextReport(const ReportData& data) {
     const std::int64_t returned =
         static_cast<std::int64_t>(data.probeCount) - static_cast<std::int64_t>(data.errorCount);
 
     std::string text;
     text += "LUMET REPORT\n\n";
-    text += "test performed on " + StartTimeWithoutNewline(data.testStartUtc) + " UTC";
+    text += "test performed on " + data.StartTimeText() + " UTC";
     text += "\n\nyour connection to: " + data.addressText + "\n";
     text += "\nis rated:\t" + data.verdict + " (" + std::to_string(data.score) + "/100)\n";
     text += "\nPING SENT\t" + std::to_string(data.probeCount) + "\n";
@@ -124,26 +86,15 @@ std::string FormatTextReport(const TextReportData& data) {
     return ToCrLf(text);
 }
 
-bool WriteTextReport(const TextReportData& data, const std::filesystem::path& file,
+bool WriteTextReport(const ReportData& data, const std::filesystem::path& file,
                      MessageBoxes& messages) {
-    // Writing beside the report and renaming over it means a failed write never
-    // leaves a truncated report that looks complete, and keeps the previous one.
-    std::filesystem::path tempPath;
-    FilePtr temp = CreateTemporaryBeside(file, tempPath);
-    bool ok = temp != nullptr && WriteAll(std::move(temp), FormatTextReport(data));
-    if (ok) {
-        std::error_code error;
-        std::filesystem::rename(tempPath, file, error);
-        ok = !error;
-    }
-    if (!ok) {
-        if (!tempPath.empty()) {
-            std::error_code ignored;
-            std::filesystem::remove(tempPath, ignored);
-        }
+    const std::string text = FormatTextReport(data);
+    const auto* const bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+    if (!ReplaceFileContents(file, std::span(bytes, text.size()))) {
         messages.ShowApplicationMessage("Failed to create TXT report");
+        return false;
     }
-    return ok;
+    return true;
 }
 
 } // namespace lumet

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/dialogs/MessageBoxes.h"
-#include "report/TextReportData.h"
+#include "report/ReportData.h"
 
 #include <filesystem>
 #include <string>
@@ -9,11 +9,11 @@
 namespace lumet {
 
 // The exact bytes of _report.txt: single-byte text with CR LF line ends.
-std::string FormatTextReport(const TextReportData& data);
+std::string FormatTextReport(const ReportData& data);
 
 // Writes the report to `file` in one go. A failure shows "Failed to create TXT
 // report" and returns false; an existing report at `file` is then left as it was.
-bool WriteTextReport(const TextReportData& data, const std::filesystem::path& file,
+bool WriteTextReport(const ReportData& data, const std::filesystem::path& file,
                      MessageBoxes& messages);
 
 } // namespace lumet

@@ -32,6 +32,9 @@ grep -q '^rated PERFECT (97/100)$' run.out || fail "run rating"
 grep -q "^report written to $work/_report.txt$" run.out || fail "report path"
 head -c 14 _report.txt | cmp -s - <(printf 'LUMET REPORT\r\n') || fail "report start"
 grep -q $'^PING SENT\t3\r$' _report.txt || fail "report count"
+grep -q "^picture written to $work/_report.bmp$" run.out || fail "picture path"
+[ "$(stat -c %s _report.bmp)" = 15422 ] || fail "picture size"
+head -c 2 _report.bmp | cmp -s - <(printf 'BM') || fail "picture header"
 grep -q 'PingCount=3' "$XDG_CONFIG_HOME/Orbisk/lumet.conf" || fail "--save kept the count"
 
 # Without --save the profile stays as it is.

@@ -31,8 +31,8 @@ std::string CrLf(const std::string& text) {
     return ::testing::AssertionSuccess();
 }
 
-TextReportData DottedTargetWithoutFailures() {
-    TextReportData data;
+ReportData DottedTargetWithoutFailures() {
+    ReportData data;
     data.addressText = "127.0.0.1";
     data.localAddressText = "10.1.2.3";
     data.testStartUtc = "Wed Jan 02 02:03:55 1980\n";
@@ -122,7 +122,7 @@ TEST(FormatTextReport, DottedTargetWithoutFailures) {
 }
 
 TEST(FormatTextReport, NamedTargetWithOneFailure) {
-    TextReportData data;
+    ReportData data;
     data.addressText = "127.0.0.1";
     data.domainName = "localhost";
     data.localAddressText = "10.1.2.3";
@@ -189,7 +189,7 @@ TEST(FormatTextReport, NamedTargetWithOneFailure) {
 }
 
 TEST(FormatTextReport, BoundarySamplesAndFailuresWithTheirTimes) {
-    TextReportData data = DottedTargetWithoutFailures();
+    ReportData data = DottedTargetWithoutFailures();
     data.errorCount = 3;
     data.returnedPercentage = 90; // 29 of 32
     data.verdict = "POOR";
@@ -271,7 +271,7 @@ TEST(FormatTextReport, BoundarySamplesAndFailuresWithTheirTimes) {
 }
 
 TEST(FormatTextReport, NothingSentEndsWithTheColumnHeading) {
-    TextReportData data;
+    ReportData data;
     data.addressText = "127.0.0.1";
     data.verdict = "UNUSABLE";
     data.pingInterval = 1;
@@ -313,7 +313,7 @@ TEST(FormatTextReport, NothingSentEndsWithTheColumnHeading) {
 }
 
 TEST(FormatTextReport, NegativeProbeCountListsNoHistory) {
-    TextReportData data;
+    ReportData data;
     data.probeCount = -5;
     data.history.fill(42);
     const std::string bytes = FormatTextReport(data);
@@ -328,7 +328,7 @@ std::string HistoryPart(const std::string& bytes) {
 }
 
 TEST(FormatTextReport, StayAliveListsTheHeldSamplesByTheirProbeNumbers) {
-    TextReportData data = DottedTargetWithoutFailures();
+    ReportData data = DottedTargetWithoutFailures();
     data.probeCount = 150;
     data.returnedPercentage = 100;
     for (std::size_t slot = 0; slot < 104; ++slot) {
@@ -350,7 +350,7 @@ TEST(FormatTextReport, StayAliveListsTheHeldSamplesByTheirProbeNumbers) {
 }
 
 TEST(FormatTextReport, ExactlyAFullHistoryStartsAtProbeOne) {
-    TextReportData data;
+    ReportData data;
     data.probeCount = 104;
     for (std::size_t slot = 0; slot < 104; ++slot) {
         data.history[slot] = static_cast<std::uint32_t>(slot);
@@ -375,7 +375,7 @@ void PrintTo(const ErrorLineCase& testCase, std::ostream* out) {
 class ErrorLine : public ::testing::TestWithParam<ErrorLineCase> {};
 
 TEST_P(ErrorLine, NamesTheFailuresInSingularOrPlural) {
-    TextReportData data;
+    ReportData data;
     data.probeCount = 4;
     data.errorCount = GetParam().errorCount;
     const std::string bytes = FormatTextReport(data);
@@ -392,13 +392,13 @@ INSTANTIATE_TEST_SUITE_P(FormatTextReport, ErrorLine,
                          [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST(FormatTextReport, PacketSizeAddsTheHeaderWithoutWrapping) {
-    TextReportData data;
+    ReportData data;
     data.replyDataSize = 65535;
     EXPECT_NE(FormatTextReport(data).find("\r\nPacket Size:\t65543\r\n"), std::string::npos);
 }
 
 TEST(FormatTextReport, LineBreaksInsideValuesAlsoBecomeCrLf) {
-    TextReportData data;
+    ReportData data;
     data.domainName = "first\nsecond";
     const std::string bytes = FormatTextReport(data);
     EXPECT_NE(bytes.find(":\r\nfirst\r\nsecond\r\n\r\n"), std::string::npos);

@@ -37,8 +37,8 @@ std::vector<std::string> Entries(const fs::path& dir) {
     return names;
 }
 
-TextReportData SomeReport() {
-    TextReportData data;
+ReportData SomeReport() {
+    ReportData data;
     data.addressText = "127.0.0.1";
     data.domainName = "localhost";
     data.testStartUtc = "Wed Jan 02 02:03:55 1980\n";

@@ -1,7 +1,10 @@
 #include "tools/lumet-cli/TestCommand.h"
 
 #include "app/SettingsStore.h"
+#include "app/Version.h"
 #include "pingtest/TestController.h"
+#include "report/BitmapReport.h"
+#include "report/ReportFonts.h"
 #include "report/ReportInputs.h"
 #include "report/TextReport.h"
 #include "tools/lumet-cli/ConsoleEventLoop.h"
@@ -35,8 +38,8 @@ int RunTestCommand(const CommandLine& line, ProbeEngine& engine, Clock& clock, P
     ConsoleTestView view(engine, history, target, out, err);
     TargetResolver resolver(engine, target, view, messages);
     ConsoleEventLoop loop(clock);
-    TestController controller(engine, resolver, target, history, settings, view, loop, loop,
-                              clock, messages);
+    TestController controller(engine, resolver, target, history, settings, view, loop, loop, clock,
+                              messages);
     view.Attach(controller);
     loop.OnTick([&controller](int id) { controller.OnTimer(id); });
     bool interrupted = false;
@@ -78,11 +81,18 @@ int RunTestCommand(const CommandLine& line, ProbeEngine& engine, Clock& clock, P
     int exitCode = interrupted && line.command != "stay" ? 130 : 0;
     if (controller.probeCount() > 0) {
         resolver.GetLocalAddress();
-        const TextReportData report = CollectReportData(controller, history, target, settings,
-                                                        engine, view.averageMarkerX());
+        const ReportData report =
+            CollectReportData(controller, history, target, settings, engine, view.averageMarkerX());
         out << "rated " << report.verdict << " (" << report.score << "/100)\n";
         if (WriteTextReport(report, reportFile, messages)) {
             out << "report written to " << std::filesystem::absolute(reportFile).string() << '\n';
+        } else {
+            exitCode = 1;
+        }
+        const std::filesystem::path pictureFile = reportFile.parent_path() / "_report.bmp";
+        if (WriteBitmapReport(report, ReportFonts::Create(), VersionString, pictureFile,
+                              messages)) {
+            out << "picture written to " << std::filesystem::absolute(pictureFile).string() << '\n';
         } else {
             exitCode = 1;
         }

@@ -12,7 +12,8 @@
 namespace lumet::cli {
 
 // "lumet-cli run | stay | random": the window's test modes, driven by the same
-// controller, with settings from the profile and the text report at the end.
+// controller, with settings from the profile and both reports at the end (the
+// picture needs a QGuiApplication for its fonts).
 // Returns the process exit code.
 int RunTestCommand(const CommandLine& line, ProbeEngine& engine, Clock& clock, Profile& profile,
                    MessageBoxes& messages, const std::filesystem::path& reportFile,

@@ -8,6 +8,7 @@
 #include "tools/lumet-cli/ProbeCommand.h"
 #include "tools/lumet-cli/TestCommand.h"
 
+#include <QGuiApplication>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -32,9 +33,18 @@ int main(int argc, char** argv) {
         options.target = line.argument;
         options.count = line.count.value_or(options.count);
         options.timeoutMs = static_cast<std::uint32_t>(line.timeoutMs.value_or(1000));
-        return lumet::cli::RunProbeCommand(options, engine, clock, messages, std::cout,
-                                           std::cerr);
+        return lumet::cli::RunProbeCommand(options, engine, clock, messages, std::cout, std::cerr);
     }
+    // The report picture's fonts need a QGuiApplication; without a display it runs
+    // off screen, so the tool works over ssh and in scripts.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    // Qt sees only the program's name, so it never takes our options for its own.
+    int guiArgc = 1;
+    QGuiApplication application(guiArgc, argv);
+
     // The window's profile: Orbisk/lumet, shared with the program itself.
     lumet::QSettingsProfile profile = lumet::QSettingsProfile::ForApplication("lumet");
     return lumet::cli::RunTestCommand(line, engine, clock, profile, messages, "_report.txt",

@@ -6,10 +6,10 @@
 
 namespace lumet {
 
-// Everything the text report prints, copied from the dialog at the moment the
-// report is written. Keeping it a plain value lets the report be formatted and
+// Everything the text and bitmap reports show, copied from the dialog at the moment
+// the reports are made. Keeping it a plain value lets both reports be produced and
 // tested without a window, a probe or a running test.
-struct TextReportData {
+struct ReportData {
     std::string addressText;      // the dotted address that was tested
     std::string domainName;       // the resolved host name; empty for a dotted target
     std::string localAddressText; // this host's dotted address; empty until found
@@ -18,7 +18,7 @@ struct TextReportData {
     int probeCount = 0;
     int errorCount = 0;
     // Filled by the caller from the ping test's own returned-percentage rule, so
-    // the report never carries a second copy of that formula.
+    // the reports never carry a second copy of that formula.
     int returnedPercentage = 0;
 
     int averageRtt = 0;
@@ -37,6 +37,15 @@ struct TextReportData {
     // Sample history: slot 0 the oldest, slot 103 the newest; 0 an empty slot,
     // 65535 + t a failed probe with time t.
     std::array<std::uint32_t, 104> history{};
+
+    // A history value at or above this marks a failed probe.
+    static constexpr std::uint32_t kFailedSample = 65535;
+
+    // The start time as the reports print it, without its trailing newline.
+    std::string StartTimeText() const {
+        return testStartUtc.empty() ? std::string{}
+                                    : testStartUtc.substr(0, testStartUtc.size() - 1);
+    }
 };
 
 } // namespace lumet

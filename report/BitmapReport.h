@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/dialogs/MessageBoxes.h"
+#include "report/ReportData.h"
+#include "report/ReportFonts.h"
+
+#include <filesystem>
+#include <string_view>
+
+namespace lumet {
+
+// Writes the report picture to `file` as a one-bit 360 × 320 .bmp: the layout in
+// black on white inside a frame, this host's address, and a credit line naming
+// `versionString`. Every pixel that is not pure white is stored black. A failure
+// shows "Failed to create BMP report" and returns false; an existing picture at
+// `file` is then left as it was.
+bool WriteBitmapReport(const ReportData& data, const ReportFonts& fonts,
+                       std::string_view versionString, const std::filesystem::path& file,
+                       MessageBoxes& messages);
+
+} // namespace lumet

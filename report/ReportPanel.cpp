@@ -1,0 +1,30 @@
+#include "report/ReportPanel.h"
+
+#include "report/ReportLayout.h"
+
+#include <QString>
+
+namespace lumet {
+
+namespace {
+
+constexpr Color kLightCyan{204, 255, 255};
+constexpr Color kBlack{0, 0, 0};
+
+} // namespace
+
+Bitmap LoadReportPanelBackground() {
+    return Bitmap::Load(QStringLiteral(":/bitmaps/164.bmp"));
+}
+
+void RenderReportPanel(const DeviceContext& panelBackground, DeviceContext& panelBuffer,
+                       const ReportData& data, const ReportFonts& fonts) {
+    DeviceContext panel{Bitmap(kReportPanelWidth, kReportPanelHeight)};
+    panel.SetTextColor(kLightCyan);
+    panel.SetBkColor(kBlack);
+    panel.BitBlt(0, 0, kReportPanelWidth, kReportPanelHeight, panelBackground, 0, 0, Rop::SrcCopy);
+    DrawReportLayout(panel, kLightCyan, data, fonts);
+    panelBuffer.BitBlt(0, 0, kReportPanelWidth, kReportPanelHeight, panel, 0, 0, Rop::SrcCopy);
+}
+
+} // namespace lumet
