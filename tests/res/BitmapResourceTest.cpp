@@ -7,74 +7,74 @@
 namespace lumet::test {
 namespace {
 
-struct BitmapSpec {
+struct ExpectedBitmap {
     std::string name;
     int width;
     int height;
     int bitsPerPixel;
 };
 
-std::vector<BitmapSpec> AllBitmaps() {
-    std::vector<BitmapSpec> specs = {
+std::vector<ExpectedBitmap> AllBitmaps() {
+    std::vector<ExpectedBitmap> expectations = {
         {"129", 360, 116, 24},  {"164", 360, 300, 8}, {"165", 322, 80, 8}, {"197", 322, 80, 8},
         {"211", 311, 47, 8},    {"169", 200, 10, 4},  {"QTU", 18, 19, 24}, {"QTD", 18, 18, 24},
         {"MIU", 18, 18, 24},    {"MID", 18, 18, 24},  {"QMU", 18, 18, 24}, {"QMD", 18, 18, 24},
         {"RESETU", 36, 12, 24},
     };
     for (const char* picture : {"148", "149", "150", "151", "152", "153"}) {
-        specs.push_back({picture, 319, 42, 8});
+        expectations.push_back({picture, 319, 42, 8});
     }
     for (const char* mask : {"154", "155", "156", "157", "158", "159"}) {
-        specs.push_back({mask, 319, 42, 1});
+        expectations.push_back({mask, 319, 42, 1});
     }
     for (const char* caption : {"166", "167", "168", "170", "171", "212"}) {
-        specs.push_back({caption, 200, 10, 4});
+        expectations.push_back({caption, 200, 10, 4});
     }
     for (const char* button : {"RUN", "RND", "STA", "SET", "REP"}) {
         for (const char* state : {"U", "D", "X", "R"}) {
-            specs.push_back({std::string(button) + state, 25, 12, 24});
+            expectations.push_back({std::string(button) + state, 25, 12, 24});
         }
     }
     for (const char* button : {"EMAIL", "COPY", "PRINT"}) {
         for (const char* state : {"U", "D"}) {
-            specs.push_back({std::string(button) + state, 36, 16, 24});
+            expectations.push_back({std::string(button) + state, 36, 16, 24});
         }
     }
-    return specs;
+    return expectations;
 }
 
-class BitmapResourceTest : public ::testing::TestWithParam<BitmapSpec> {};
+class BitmapResourceTest : public ::testing::TestWithParam<ExpectedBitmap> {};
 
 TEST_P(BitmapResourceTest, HeaderGivesExactSizeAndDepth) {
-    const BitmapSpec& spec = GetParam();
-    const QByteArray bytes = ReadResource(BitmapPath(QString::fromStdString(spec.name)));
-    ASSERT_FALSE(bytes.isEmpty()) << "missing resource " << spec.name;
+    const ExpectedBitmap& expected = GetParam();
+    const QByteArray bytes = ReadResource(BitmapPath(QString::fromStdString(expected.name)));
+    ASSERT_FALSE(bytes.isEmpty()) << "missing resource " << expected.name;
     const BmpHeader header = ParseBmpHeader(bytes);
     ASSERT_TRUE(header.valid);
-    EXPECT_EQ(header.width, spec.width);
-    EXPECT_EQ(header.height, spec.height) << "rows must be stored bottom-up";
+    EXPECT_EQ(header.width, expected.width);
+    EXPECT_EQ(header.height, expected.height) << "rows must be stored bottom-up";
     EXPECT_EQ(header.planes, 1);
-    EXPECT_EQ(header.bitsPerPixel, spec.bitsPerPixel);
+    EXPECT_EQ(header.bitsPerPixel, expected.bitsPerPixel);
     EXPECT_EQ(header.compression, 0u);
-    if (spec.bitsPerPixel <= 8) {
-        EXPECT_LE(header.paletteEntries, 1u << spec.bitsPerPixel);
+    if (expected.bitsPerPixel <= 8) {
+        EXPECT_LE(header.paletteEntries, 1u << expected.bitsPerPixel);
     }
 }
 
 TEST_P(BitmapResourceTest, LoadsWithQtAtItsSize) {
-    const BitmapSpec& spec = GetParam();
-    const QImage image = LoadBitmap(QString::fromStdString(spec.name));
+    const ExpectedBitmap& expected = GetParam();
+    const QImage image = LoadBitmap(QString::fromStdString(expected.name));
     ASSERT_FALSE(image.isNull());
-    EXPECT_EQ(image.width(), spec.width);
-    EXPECT_EQ(image.height(), spec.height);
+    EXPECT_EQ(image.width(), expected.width);
+    EXPECT_EQ(image.height(), expected.height);
 }
 
-std::string SpecName(const ::testing::TestParamInfo<BitmapSpec>& spec) {
-    return spec.param.name;
+std::string BitmapTestName(const ::testing::TestParamInfo<ExpectedBitmap>& expected) {
+    return expected.param.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(AllArtwork, BitmapResourceTest, ::testing::ValuesIn(AllBitmaps()),
-                         SpecName);
+                         BitmapTestName);
 
 // A button resized to its up face must not meet a down or disabled face of another size,
 // and the face loading never finds a focus face.

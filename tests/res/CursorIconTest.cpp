@@ -8,12 +8,12 @@
 namespace lumet::test {
 namespace {
 
-struct CursorSpec {
+struct ExpectedCursor {
     const char* name;
     QPoint hotSpot;
 };
 
-constexpr CursorSpec kCursors[] = {{"160", {7, 1}}, {"161", {0, 6}}, {"162", {10, 0}}};
+constexpr ExpectedCursor kCursors[] = {{"160", {7, 1}}, {"161", {0, 6}}, {"162", {10, 0}}};
 
 QJsonObject Manifest() {
     return QJsonDocument::fromJson(ReadResource(QStringLiteral(":/cursors/cursors.json"))).object();
@@ -27,25 +27,25 @@ QImage LoadCursor(const char* name) {
 TEST(CursorTest, ManifestGivesEachCursorItsImageAndHotSpot) {
     const QJsonObject manifest = Manifest();
     ASSERT_FALSE(manifest.isEmpty());
-    for (const CursorSpec& spec : kCursors) {
-        SCOPED_TRACE(spec.name);
-        const QJsonObject entry = manifest.value(QLatin1String(spec.name)).toObject();
+    for (const ExpectedCursor& expected : kCursors) {
+        SCOPED_TRACE(expected.name);
+        const QJsonObject entry = manifest.value(QLatin1String(expected.name)).toObject();
         EXPECT_EQ(entry.value(QStringLiteral("image")).toString(),
-                  QStringLiteral("%1.png").arg(spec.name));
+                  QStringLiteral("%1.png").arg(expected.name));
         const QJsonArray hotSpot = entry.value(QStringLiteral("hotSpot")).toArray();
         ASSERT_EQ(hotSpot.size(), 2);
-        EXPECT_EQ(hotSpot[0].toInt(-1), spec.hotSpot.x());
-        EXPECT_EQ(hotSpot[1].toInt(-1), spec.hotSpot.y());
+        EXPECT_EQ(hotSpot[0].toInt(-1), expected.hotSpot.x());
+        EXPECT_EQ(hotSpot[1].toInt(-1), expected.hotSpot.y());
     }
 }
 
 TEST(CursorTest, CursorsAreMonochrome32x32WithTheHotSpotOnTheHand) {
-    for (const CursorSpec& spec : kCursors) {
-        SCOPED_TRACE(spec.name);
-        const QImage cursor = LoadCursor(spec.name);
+    for (const ExpectedCursor& expected : kCursors) {
+        SCOPED_TRACE(expected.name);
+        const QImage cursor = LoadCursor(expected.name);
         ASSERT_EQ(cursor.size(), QSize(32, 32));
-        ASSERT_TRUE(cursor.rect().contains(spec.hotSpot));
-        EXPECT_EQ(qAlpha(cursor.pixel(spec.hotSpot)), 255);
+        ASSERT_TRUE(cursor.rect().contains(expected.hotSpot));
+        EXPECT_EQ(qAlpha(cursor.pixel(expected.hotSpot)), 255);
         int opaque = 0;
         for (int y = 0; y < 32; ++y) {
             for (int x = 0; x < 32; ++x) {
