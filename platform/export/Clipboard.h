@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QImage>
+
+namespace lumet {
+
+// The system clipboard. Tests use the offscreen platform's own clipboard.
+class Clipboard {
+public:
+    virtual ~Clipboard() = default;
+
+    // Replaces the clipboard's contents with the picture.
+    virtual void SetImage(const QImage& image) = 0;
+    // Empties the clipboard.
+    virtual void Clear() = 0;
+};
+
+} // namespace lumet

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/export/Clipboard.h"
+
+namespace lumet {
+
+// The application's clipboard. A QGuiApplication must exist.
+class QtClipboard final : public Clipboard {
+public:
+    void SetImage(const QImage& image) override;
+    void Clear() override;
+};
+
+} // namespace lumet

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/window/Cursor.h"
+
+namespace lumet {
+
+// A cursor resource by number (160, 161, 162): the picture ":/cursors/<id>.png" with
+// the hot spot that ":/cursors/cursors.json" gives it. The arrow when the resource or
+// its entry is missing. Needs a QGuiApplication.
+Cursor LoadCursorResource(int id);
+
+} // namespace lumet

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/dialogs/MessageBoxes.h"
+#include "ui/ReportSource.h"
+
+namespace lumet {
+
+// Makes both reports of the last test afresh in the current directory, _report.bmp
+// then _report.txt, and draws the report panel, after refreshing this host's
+// address. Returns false when the text report could not be written; the user has
+// been told and the panel is left as it was.
+bool GenerateReports(ReportSource& source, MessageBoxes& messages);
+
+} // namespace lumet

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/gdi/DeviceContext.h"
+#include "report/ReportData.h"
+#include "report/ReportFonts.h"
+
+namespace lumet {
+
+// What the reports are made from and drawn into, as the main window holds it.
+class ReportSource {
+public:
+    virtual ~ReportSource() = default;
+
+    // Refreshes the target strings' localAddressText.
+    virtual void GetLocalAddress() = 0;
+    // The last test as the reports show it, read now.
+    virtual ReportData CollectReportData() const = 0;
+
+    virtual const ReportFonts& ReportFontSet() const = 0;
+    // The report panel's background (360 × 300) and the buffer its slide shows.
+    virtual const DeviceContext& ReportPanelBackground() const = 0;
+    virtual DeviceContext& ReportPanelBuffer() = 0;
+};
+
+} // namespace lumet

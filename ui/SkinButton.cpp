@@ -1,0 +1,161 @@
+#include "ui/SkinButton.h"
+
+#include "platform/gdi/DeviceContext.h"
+#include "platform/window/ClientDc.h"
+#include "platform/window/DialogWindow.h"
+#include "ui/CursorResource.h"
+
+#include <utility>
+
+namespace lumet {
+
+namespace {
+
+constexpr int kQuitId = 1003;
+constexpr int kMinimizeId = 1004;
+constexpr int kHelpId = 1009;
+constexpr int kRunId = 1010;
+constexpr int kRandomId = 1011;
+constexpr int kStayAliveId = 1012;
+constexpr int kReportId = 1013;
+constexpr int kSettingsId = 1014;
+
+constexpr int kUpwardHandCursor = 160;
+constexpr int kLeftwardHandCursor = 161;
+
+} // namespace
+
+std::optional<SkinButton::HoverWord> SkinButton::HoverWordFor(int controlId, int testState) {
+    switch (controlId) {
+    case kRunId:
+        return testState == 0 ? HoverWord{152, 158} : HoverWord{148, 159};
+    case kRandomId:
+        return HoverWord{153, 155};
+    case kStayAliveId:
+        return HoverWord{151, 157};
+    case kReportId:
+        return HoverWord{149, 154};
+    case kSettingsId:
+        return HoverWord{150, 156};
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<int> SkinButton::CursorFor(int controlId) {
+    switch (controlId) {
+    case kQuitId:
+    case kMinimizeId:
+    case kHelpId:
+        return kUpwardHandCursor;
+    case kRunId:
+    case kRandomId:
+    case kStayAliveId:
+    case kReportId:
+    case kSettingsId:
+        return kLeftwardHandCursor;
+    default:
+        return std::nullopt;
+    }
+}
+
+SkinButton::SkinButton(int id, const Rect& rect, std::string caption, HoverState& hoverState,
+                       SkinButtonHost& host, ControlStyle style)
+    : BitmapButton(id, rect, std::move(caption), style), hoverState_(hoverState), host_(host) {
+    hoverState_.hoverWordShown = false;
+}
+
+void SkinButton::OnMouseMove(Point point) {
+    const int id = Id();
+    if (!hovering_) {
+        // Restarting the timer on every move makes the tick come 100 ms after the
+        // pointer stops.
+        GetTimers().SetTimer(kHoverTimerId, kHoverTimerPeriodMs);
+    } else if (hoverState_.hoverButtonId != id || !ClientRect().Contains(point.x, point.y)) {
+        // The pointer has left, or another skin button has handled a move since.
+        hovering_ = false;
+        if (HasCapture()) {
+            ReleaseCapture();
+        }
+        hoverState_.hoverWordShown = false;
+        RepaintDialog();
+    }
+    hoverState_.hoverButtonId = id;
+    BitmapButton::OnMouseMove(point);
+}
+
+void SkinButton::OnLeftButtonDown(Point point) {
+    hoverState_.hoverWordShown = false;
+    RepaintDialog();
+    BitmapButton::OnLeftButtonDown(point);
+}
+
+bool SkinButton::OnSetCursor() {
+    const std::optional<int> cursorId = CursorFor(Id());
+    if (!cursorId || Window() == nullptr) {
+        return BitmapButton::OnSetCursor();
+    }
+    if (!cursor_) {
+        cursor_ = LoadCursorResource(*cursorId);
+    }
+    Window()->SetCursor(*cursor_);
+    return true;
+}
+
+void SkinButton::OnTimer(int id) {
+    if (id != kHoverTimerId || !hoverState_.hoverWordsEnabled || host_.DisplayAreaCovered()) {
+        return;
+    }
+    const Point cursor = CursorPos();
+    // A disabled or hidden button does not see the pointer, so it shows no word.
+    if (Window() != nullptr && IsVisible() && IsEnabled() &&
+        ClientRect().Contains(cursor.x, cursor.y)) {
+        SetCapture();
+        hovering_ = true;
+        DrawHoverWord();
+        RepaintDialog();
+        hoverState_.hoverWordShown = true;
+    }
+    GetTimers().KillTimer(kHoverTimerId);
+}
+
+void SkinButton::OnCaptureChanged() {
+    BitmapButton::OnCaptureChanged();
+    // Losing the capture while the word is up (the button disabled for a face change,
+    // the capture taken by another control) would leave the word on the screen with
+    // nobody to take it away when the pointer leaves, and the overlay pass would stop
+    // refreshing the lower band. A press has already taken the word away.
+    if (hovering_ && hoverState_.hoverWordShown && hoverState_.hoverButtonId == Id()) {
+        hovering_ = false;
+        hoverState_.hoverWordShown = false;
+        RepaintDialog();
+    }
+}
+
+void SkinButton::DrawHoverWord() {
+    DialogWindow* const window = Window();
+    if (window == nullptr) {
+        return;
+    }
+    DeviceContext composite(Bitmap(kBandWidth, kBandHeight));
+    composite.BitBlt(0, 0, kBandWidth, kBandHeight, host_.HoverBackdrop(), 0, 0, Rop::SrcCopy);
+    if (const std::optional<HoverWord> word = HoverWordFor(Id(), host_.TestState())) {
+        const DeviceContext picture(window->LoadFace(std::to_string(word->picture)));
+        const DeviceContext mask(window->LoadFace(std::to_string(word->mask)));
+        // The mask blackens the word's pixels, then the picture colours them; its black
+        // leaves the backdrop as it is.
+        composite.BitBlt(0, kWordTop, kWordWidth, kWordHeight, mask, 0, 0, Rop::SrcAnd);
+        composite.BitBlt(0, kWordTop, kWordWidth, kWordHeight, picture, 0, 0, Rop::SrcInvert);
+    }
+    ClientDc dc(*window);
+    dc->BitBlt(kBandOrigin.x, kBandOrigin.y, kBandWidth, kBandHeight, composite, 0, 0,
+               Rop::SrcCopy);
+}
+
+void SkinButton::RepaintDialog() {
+    if (Window() != nullptr) {
+        Window()->SendPaint();
+    }
+}
+
+} // namespace lumet
