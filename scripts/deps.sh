@@ -4,7 +4,7 @@
 set -euo pipefail
 
 build_packages=(g++ cmake ninja-build pkg-config qt6-base-dev fonts-wine fonts-liberation2 fonts-dejavu-core)
-test_packages=(libgtest-dev libgmock-dev libbenchmark-dev iproute2 iputils-ping)
+test_packages=(libgtest-dev libgmock-dev libbenchmark-dev iproute2 iputils-ping xvfb xdotool imagemagick)
 
 packages=("${build_packages[@]}")
 if [ "${1:-build}" = test ]; then

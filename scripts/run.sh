@@ -1,14 +1,25 @@
 #!/usr/bin/env bash
-# Builds Lumet and runs it. Arguments go to the program; without any, it probes
-# this machine's loopback address four times.
+# Builds Lumet and starts its window. It runs in build/release/run, which holds the
+# help file and the server list the program opens from its current directory.
+# With arguments it runs the command-line companion instead: scripts/run.sh probe
+# --count 4 127.0.0.1
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/deps.sh build
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DLUMET_BUILD_TESTS=OFF -DLUMET_BUILD_BENCH=OFF >/dev/null
-cmake --build build/release --parallel "$(nproc)" --target lumet-cli
-if [ $# -eq 0 ]; then
-    set -- probe --count 4 127.0.0.1
+if [ $# -gt 0 ]; then
+    cmake --build build/release --parallel "$(nproc)" --target lumet-cli
+    exec build/release/tools/lumet-cli/lumet-cli "$@"
 fi
-exec build/release/tools/lumet-cli/lumet-cli "$@"
+cmake --build build/release --parallel "$(nproc)" --target lumet
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "Lumet is a window: start it from a graphical session (DISPLAY is not set)." >&2
+    echo "Without one, try the command-line companion: scripts/run.sh probe 127.0.0.1" >&2
+    exit 1
+fi
+mkdir -p build/release/run
+cp res/lumet.hlp res/random.lst build/release/run/
+cd build/release/run
+exec ../ui/lumet

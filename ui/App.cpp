@@ -1,0 +1,63 @@
+#include "ui/App.h"
+
+#include "app/MainDialogTemplate.h"
+#include "platform/clock/SystemClock.h"
+#include "platform/icmp/LinuxIcmpEcho.h"
+#include "platform/net/SystemResolver.h"
+#include "platform/profile/QSettingsProfile.h"
+#include "platform/window/QtBeep.h"
+#include "platform/window/QtMessageBoxes.h"
+#include "platform/window/QtMessagePump.h"
+#include "ui/HelpViewer.h"
+#include "ui/MainDialog.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace lumet {
+
+namespace {
+
+constexpr int kPaletteDepth = 8;
+
+} // namespace
+
+int App::Run() {
+    QtMessageBoxes messages(QString::fromStdString(applicationName_));
+    QSettingsProfile profile = QSettingsProfile::ForApplication(applicationName_);
+    const std::vector<std::uint8_t> dialogTemplate =
+        CheckDisplay(MainDialogTemplate::Bytes(), ScreenMetrics(), messages);
+
+    LinuxIcmpEcho echo;
+    SystemResolver resolver;
+    SystemClock clock;
+    QtMessagePump pump;
+    QtBeep beep;
+    HelpViewer help(messages);
+    MainDialog dialog(
+        MainDialogServices{echo, resolver, clock, pump, profile, messages, beep, help},
+        dialogTemplate);
+    messages.SetOwner(&dialog.Window().Widget());
+    return RunDialog(dialog);
+}
+
+int App::RunDialog(MainDialog& dialog) {
+    if (dialog.RunModal() == kIdCancel) {
+        dialog.SaveAndExit();
+    }
+    return dialog.ExitCode();
+}
+
+DisplayMetrics App::ScreenMetrics() {
+    DisplayMetrics metrics;
+    const QScreen* const screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return metrics;
+    }
+    metrics.logPixelsX = qRound(screen->logicalDotsPerInchX());
+    const int depth = screen->depth();
+    metrics.numColors = depth > kPaletteDepth ? -1 : 1 << depth;
+    return metrics;
+}
+
+} // namespace lumet

@@ -1,0 +1,40 @@
+#include "ui/DisplayBuffers.h"
+
+#include <QString>
+
+namespace lumet {
+
+namespace {
+
+Bitmap LoadPanel(int resource) {
+    return Bitmap::Load(QStringLiteral(":/bitmaps/%1.bmp").arg(resource));
+}
+
+} // namespace
+
+void DisplayBuffers::Create() {
+    displayBackground = DeviceContext(Bitmap(kDisplayWidth, kDisplayHeight));
+    displaySnapshot = DeviceContext(Bitmap(kDisplayWidth, kDisplayHeight));
+    upperDisplay = DeviceContext(Bitmap(kDisplayWidth, kUpperHeight));
+    lowerDisplay = DeviceContext(Bitmap(kDisplayWidth, kLowerHeight));
+    hoverBackdrop = DeviceContext(Bitmap(kDisplayWidth, kLowerHeight));
+    reportPanelBackground = DeviceContext(LoadPanel(164));
+    reportPanel = DeviceContext(LoadPanel(164));
+    settingsPanel = DeviceContext(LoadPanel(165));
+    settingsSave = DeviceContext(LoadPanel(165));
+    aboutPanel = DeviceContext(LoadPanel(197));
+    aboutSave = DeviceContext(LoadPanel(197));
+}
+
+void DisplayBuffers::CaptureDisplayArea(const DeviceContext& screen) {
+    displayBackground.BitBlt(0, 0, kDisplayWidth, kDisplayHeight, screen, kDisplayOrigin.x,
+                             kDisplayOrigin.y, Rop::SrcCopy);
+    upperDisplay.BitBlt(0, 0, kDisplayWidth, kUpperHeight, screen, kUpperOrigin.x, kUpperOrigin.y,
+                        Rop::SrcCopy);
+    lowerDisplay.BitBlt(0, 0, kDisplayWidth, kLowerHeight, screen, kLowerOrigin.x, kLowerOrigin.y,
+                        Rop::SrcCopy);
+    hoverBackdrop.BitBlt(0, 0, kDisplayWidth, kLowerHeight, screen, kLowerOrigin.x, kLowerOrigin.y,
+                         Rop::SrcCopy);
+}
+
+} // namespace lumet

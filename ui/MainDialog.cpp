@@ -1,0 +1,289 @@
+#include "ui/MainDialog.h"
+
+#include "app/MainDialogTemplate.h"
+#include "app/SettingsStore.h"
+#include "platform/gdi/Font.h"
+#include "platform/window/ClientDc.h"
+#include "ui/ProgramDirectory.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QScreen>
+#include <QShortcut>
+#include <QWidget>
+#include <algorithm>
+
+namespace lumet {
+
+namespace {
+
+using Id = MainDialogTemplate::ControlId;
+
+constexpr const char* kSaveFailedCaption = "Lumet Warning";
+constexpr const char* kSaveFailedText = "The settings could not be saved.\n";
+
+// The order the bitmap buttons are attached and take their faces.
+constexpr Id kButtonOrder[] = {
+    Id::kQuitButton,     Id::kMinimizeButton, Id::kHelpButton,   Id::kEmailButton,
+    Id::kCopyButton,     Id::kPrintButton,    Id::kRunButton,    Id::kStayAliveButton,
+    Id::kSettingsButton, Id::kRandomButton,   Id::kReportButton, Id::kResetButton,
+};
+
+// Template bytes that do not parse or lack the address field cannot make this
+// window; the built-in template can.
+DialogTemplate UsableTemplate(const std::vector<std::uint8_t>& bytes) {
+    std::optional<DialogTemplate> parsed = DialogTemplate::Parse(bytes);
+    const auto hasAddressField = [](const DialogTemplate& dialog) {
+        return std::any_of(dialog.items.begin(), dialog.items.end(), [](const DialogItem& item) {
+            return item.id == Id::kAddressField && item.Class() == ControlClass::Edit;
+        });
+    };
+    if (parsed && hasAddressField(*parsed)) {
+        return std::move(*parsed);
+    }
+    return MainDialogTemplate::Description();
+}
+
+QIcon WindowIcon() {
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/128-%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
+}
+
+} // namespace
+
+MainDialog::MainDialog(MainDialogServices services, const std::vector<std::uint8_t>& dialogTemplate)
+    : services_(std::move(services)), template_(UsableTemplate(dialogTemplate)),
+      window_(*this, services_.beep), controls_(window_, template_),
+      exchange_(controls_, target_, fields_, services_.messages),
+      engine_(services_.echo, services_.resolver),
+      panels_(window_, buffers_, controls_, exchange_, hover_, settings_, fields_, services_.clock),
+      view_(MainDialogView::Parts{window_, controls_, buffers_, objects_, panels_, exchange_,
+                                  history_, target_, services_.pump, services_.clock,
+                                  [this] { SaveAndExit(); }}),
+      resolver_(engine_, target_, view_, services_.messages),
+      controller_(engine_, resolver_, target_, history_, settings_, view_, window_.GetTimers(),
+                  services_.pump, services_.clock, services_.messages),
+      overlay_(window_, buffers_, panels_, hover_, controls_.AddressField(), controller_) {
+    panels_.Attach(controller_);
+    view_.Attach(controller_);
+    // F1 is the application's help command; its viewer has no owner.
+    auto* const help = new QShortcut(QKeySequence(Qt::Key_F1), &window_.Widget());
+    QObject::connect(help, &QShortcut::activated,
+                     [this] { services_.help.Open(services_.helpFile, nullptr); });
+}
+
+void MainDialog::SaveAndExit() {
+    if (!settingsSaved_) {
+        settingsSaved_ = true;
+        const Rect placed = window_.WindowRect();
+        if (!SettingsStore::SaveSettings(services_.profile, settings_,
+                                         WindowPosition{placed.left, placed.top})) {
+            services_.messages.ShowMessage(kSaveFailedCaption, MessageIcon::Warning,
+                                           kSaveFailedText);
+            exitCode_ = 1;
+        }
+    }
+    window_.EndDialog(kIdCancel);
+}
+
+void MainDialog::MinimizeWindow() {
+    window_.Minimize();
+}
+
+void MainDialog::ShowHelp() {
+    services_.help.Open(services_.helpFile, &window_.Widget());
+}
+
+bool MainDialog::OnInitDialog() {
+    exchange_.ToControls();
+    programDirectory_ = LocateProgramDirectory();
+    LoadSettings();
+    window_.SetIcon(WindowIcon());
+    controller_.ResetTest();
+    target_.localAddressText.clear();
+    window_.SetWindowText("Ping");
+    AttachButtons();
+    for (const int id : {Id::kEmailButton, Id::kCopyButton, Id::kPrintButton, Id::kResetButton}) {
+        EnableControl(id, false);
+    }
+    PrepareFields();
+    objects_ = DrawingObjects::Create();
+    history_.ResetHistory();
+    // The display area can be captured only once the skin is on the screen.
+    window_.PostMessage(kDeferredInitMessage);
+    return true;
+}
+
+void MainDialog::LoadSettings() {
+    SettingsStore::LoadSettings(services_.profile, settings_);
+    const QScreen* const screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect area = screen->geometry();
+    if (const std::optional<WindowPosition> position =
+            SettingsStore::InitialWindowPosition(settings_, area.width(), area.height())) {
+        window_.MoveTo(Point{position->left, position->top});
+    }
+}
+
+void MainDialog::AttachButtons() {
+    for (const Id id : kButtonOrder) {
+        if (BitmapButton* const button = controls_.FindButton(id)) {
+            button->AutoLoad();
+        }
+    }
+}
+
+void MainDialog::PrepareFields() {
+    controls_.AddressField().SetFont(Font::Create("Arial", 42, 700), true);
+    for (const int id : MainDialogControls::kSettingsFieldIds) {
+        if (EditControl* const field = controls_.FindEdit(id)) {
+            field->SetMargins(0, 0);
+            field->ShowWindow(false);
+            field->SetFont(Font::Create("Arial", 12), true);
+        }
+    }
+}
+
+void MainDialog::InitializeDisplayArea() {
+    buffers_.Create();
+    {
+        ClientDc screen(window_);
+        buffers_.displaySnapshot.BitBlt(
+            0, 0, DisplayBuffers::kDisplayWidth, DisplayBuffers::kDisplayHeight, *screen,
+            DisplayBuffers::kDisplayOrigin.x, DisplayBuffers::kDisplayOrigin.y, Rop::SrcCopy);
+    }
+    target_.addressText = settings_.LastIPAddr;
+    target_.domainName = settings_.LastDNAddr;
+    EnableControl(Id::kReportButton, false);
+    view_.RestoreDisplayArea();
+    view_.CaptureDisplayArea();
+    controller_.LoadServerList(services_.serverListFile);
+}
+
+bool MainDialog::OnEraseBackground(DeviceContext& dc) {
+    static_cast<void>(dc);
+    // While the report panel shrinks the uncovered rows must be erased.
+    return !panels_.ReportPanelClosing();
+}
+
+void MainDialog::OnPaint(DeviceContext& dc, const Rect& invalid) {
+    static_cast<void>(invalid);
+    const DeviceContext skin(Bitmap::Load(QStringLiteral(":/bitmaps/129.bmp")));
+    dc.BitBlt(0, 0, DialogWindow::kClientWidth, DialogWindow::kCollapsedHeight, skin, 0, 0,
+              Rop::SrcCopy);
+    window_.PostMessage(kOverlayMessage);
+}
+
+void MainDialog::OnTimer(int id) {
+    controller_.OnTimer(id);
+}
+
+void MainDialog::OnCommand(int controlId, Notification notification) {
+    switch (notification) {
+    case Notification::Clicked:
+        OnClicked(controlId);
+        break;
+    case Notification::DoubleClicked:
+        if (controlId == Id::kLogoCorner) {
+            window_.SendMessage(kToggleAboutMessage);
+        }
+        break;
+    case Notification::KillFocus:
+        if (std::find(MainDialogControls::kSettingsFieldIds.begin(),
+                      MainDialogControls::kSettingsFieldIds.end(),
+                      controlId) != MainDialogControls::kSettingsFieldIds.end()) {
+            panels_.ClampSettingsFields();
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void MainDialog::OnClicked(int controlId) {
+    switch (controlId) {
+    case Id::kQuitButton:
+        controller_.OnQuit();
+        break;
+    case Id::kRunButton:
+        controller_.OnRun();
+        break;
+    case Id::kRandomButton:
+        controller_.OnRandom();
+        break;
+    case Id::kStayAliveButton:
+        controller_.OnStayAlive();
+        break;
+    case Id::kMinimizeButton:
+        MinimizeWindow();
+        break;
+    case Id::kSettingsButton:
+        panels_.ToggleSettingsPanel();
+        break;
+    case Id::kHelpButton:
+        ShowHelp();
+        break;
+    case Id::kResetButton:
+        panels_.ResetSettings();
+        break;
+    case Id::kCaptionStrip:
+        // A press on the caption strip drags the window as a title bar would.
+        window_.StartSystemMove();
+        break;
+    default:
+        break;
+    }
+}
+
+bool MainDialog::OnOk() {
+    // Enter anywhere but in the address field (which starts a run) does nothing: it
+    // must not end the program with the test and the settings thrown away.
+    return true;
+}
+
+void MainDialog::OnLeftButtonDoubleClick(Point client) {
+    controller_.OnAddressEntry(client.x, client.y);
+}
+
+std::intptr_t MainDialog::OnMessage(int message, std::uintptr_t wParam, std::intptr_t lParam) {
+    static_cast<void>(wParam);
+    static_cast<void>(lParam);
+    switch (message) {
+    case kDeferredInitMessage:
+        InitializeDisplayArea();
+        return 0;
+    case kOverlayMessage:
+        return overlay_.OverlayDisplayArea(view_.AddressEntryMode());
+    case kToggleAboutMessage:
+        return panels_.ToggleAboutPanel();
+    default:
+        return 0;
+    }
+}
+
+bool MainDialog::PreTranslateMessage(const InputMessage& message) {
+    if (message.kind == InputKind::KeyDown && message.key == Key::Return &&
+        message.targetId == Id::kAddressField) {
+        controller_.OnAddressCommit();
+        return true;
+    }
+    return false;
+}
+
+ControlColors MainDialog::OnControlColor(const Control& control) {
+    static_cast<void>(control);
+    return ControlColors{kLightCyan, kBlack, Brush::Solid(kBlack)};
+}
+
+void MainDialog::EnableControl(int id, bool enable) {
+    if (Control* const control = controls_.Find(id)) {
+        control->EnableWindow(enable);
+    }
+}
+
+} // namespace lumet

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/clock/Clock.h"
+#include "platform/dialogs/MessageBoxes.h"
+#include "platform/events/MessagePump.h"
+#include "platform/icmp/IcmpEcho.h"
+#include "platform/net/Resolver.h"
+#include "platform/profile/Profile.h"
+#include "platform/window/Beep.h"
+#include "ui/HelpViewer.h"
+
+#include <filesystem>
+
+namespace lumet {
+
+// What the main dialog takes from outside: the system services it works through
+// (tests hand in fakes) and the two files it opens from the current directory.
+struct MainDialogServices {
+    IcmpEcho& echo;
+    Resolver& resolver;
+    Clock& clock;
+    MessagePump& pump;
+    Profile& profile;
+    MessageBoxes& messages;
+    Beep& beep;
+    HelpViewer& help;
+    std::filesystem::path serverListFile{"random.lst"};
+    std::filesystem::path helpFile{"lumet.hlp"};
+};
+
+} // namespace lumet

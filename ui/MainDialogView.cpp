@@ -1,0 +1,164 @@
+#include "ui/MainDialogView.h"
+
+#include "display/AverageMarkerBlink.h"
+#include "display/HistoryGraph.h"
+#include "display/QualityScale.h"
+#include "display/StatusLine.h"
+#include "display/WrongAddressBanner.h"
+#include "pingtest/TestController.h"
+#include "platform/window/ClientDc.h"
+#include "platform/window/DialogWindow.h"
+
+namespace lumet {
+
+namespace {
+
+ScaleInputs ScaleInputsOf(const TestController& controller, const SampleHistory& history) {
+    ScaleInputs inputs;
+    inputs.shownRtt = controller.shownRtt();
+    inputs.minimumRtt = history.minimumRtt();
+    inputs.averageRtt = history.averageRtt();
+    inputs.maximumRtt = history.maximumRtt();
+    inputs.errorCount = controller.errorCount();
+    inputs.plannedCount = controller.plannedCount();
+    return inputs;
+}
+
+} // namespace
+
+MainDialogView::MainDialogView(Parts parts)
+    : parts_(std::move(parts)), canvas_(parts_.window), activity_(parts_.window) {}
+
+Control* MainDialogView::Find(ControlId id) const {
+    return parts_.controls.Find(static_cast<int>(id));
+}
+
+void MainDialogView::EnableControl(ControlId id, bool enable) {
+    if (Control* const control = Find(id)) {
+        control->EnableWindow(enable);
+    }
+}
+
+bool MainDialogView::IsControlEnabled(ControlId id) const {
+    const Control* const control = Find(id);
+    return control != nullptr && control->IsEnabled();
+}
+
+void MainDialogView::SetFaces(ControlId id, const FaceSet& faces) {
+    if (BitmapButton* const button = parts_.controls.FindButton(static_cast<int>(id))) {
+        button->LoadBitmaps(faces.up, faces.down, "", faces.disabled);
+    }
+}
+
+std::string MainDialogView::AddressFieldText() const {
+    return parts_.controls.AddressField().GetWindowText();
+}
+
+void MainDialogView::SetAddressFieldText(const std::string& text) {
+    parts_.controls.AddressField().SetWindowText(text);
+}
+
+void MainDialogView::FocusAddressField() {
+    parts_.controls.AddressField().SetFocus();
+}
+
+void MainDialogView::RestoreDisplayArea() {
+    {
+        ClientDc dc(parts_.window);
+        dc->BitBlt(DisplayBuffers::kDisplayOrigin.x, DisplayBuffers::kDisplayOrigin.y,
+                   DisplayBuffers::kDisplayWidth, DisplayBuffers::kDisplayHeight,
+                   parts_.buffers.displaySnapshot, 0, 0, Rop::SrcCopy);
+    }
+    AddressEditControl& field = parts_.controls.AddressField();
+    field.EnableWindow(false);
+    parts_.exchange.ToControls();
+    // The text goes over the restored background at once, before anyone captures it.
+    field.Invalidate();
+    field.SendPaint();
+}
+
+void MainDialogView::CaptureDisplayArea() {
+    ClientDc dc(parts_.window);
+    parts_.buffers.CaptureDisplayArea(*dc);
+}
+
+void MainDialogView::SetStatusPicture(StatusPicture picture) {
+    DrawModeCaption(parts_.buffers.lowerDisplay, picture);
+}
+
+void MainDialogView::RefreshDisplays() {
+    DisplayBuffers& buffers = parts_.buffers;
+    const ScaleInputs inputs = ScaleInputsOf(*controller_, parts_.history);
+    DrawLiveScaleBar(buffers.upperDisplay, buffers.displayBackground, parts_.objects, inputs);
+    DrawScaleMarkers(buffers.upperDisplay, parts_.objects, inputs, averageMarkerX_);
+    DrawHistoryGraph(buffers.lowerDisplay, buffers.displayBackground, parts_.objects,
+                     parts_.history, controller_->tickPhase());
+    DrawProbeCount(buffers.lowerDisplay, parts_.objects, controller_->probeCount());
+    DrawProbeStatus(buffers.lowerDisplay, buffers.displayBackground, parts_.objects,
+                    controller_->lastStatus(), controller_->testState());
+    DrawHostName(buffers.lowerDisplay, parts_.objects, parts_.target.domainName);
+    Paint();
+}
+
+void MainDialogView::DrawFinalDisplays() {
+    DisplayBuffers& buffers = parts_.buffers;
+    const ScaleInputs inputs = ScaleInputsOf(*controller_, parts_.history);
+    DrawFinalScaleBar(buffers.upperDisplay, buffers.displayBackground, parts_.objects, inputs);
+    DrawScaleMarkers(buffers.upperDisplay, parts_.objects, inputs, averageMarkerX_);
+    Paint();
+}
+
+void MainDialogView::BlinkAverageMarker() {
+    lumet::BlinkAverageMarker(averageMarkerX_, parts_.objects, canvas_, parts_.pump, parts_.clock,
+                              activity_);
+}
+
+void MainDialogView::Paint() {
+    parts_.window.SendPaint();
+}
+
+void MainDialogView::SetWindowTitle(const std::string& title) {
+    parts_.window.SetWindowText(title);
+}
+
+void MainDialogView::CloseAboutPanel() {
+    parts_.panels.CloseAboutPanel();
+}
+
+void MainDialogView::CloseReportPanel() {
+    parts_.panels.CloseReportPanel();
+}
+
+void MainDialogView::CloseSettingsPanelDiscarding() {
+    parts_.panels.CloseSettingsPanel();
+}
+
+bool MainDialogView::IsSettingsPanelOpen() const {
+    return parts_.panels.SettingsPanelOpen();
+}
+
+void MainDialogView::SaveAndExit() {
+    parts_.saveAndExit();
+}
+
+void MainDialogView::ShowWrongAddress() {
+    ClientDc dc(parts_.window);
+    lumet::ShowWrongAddress(*dc, parts_.buffers.displaySnapshot, *this);
+}
+
+void MainDialogView::ShowResolvedAddress(const std::string& dottedAddress) {
+    SetAddressFieldText(dottedAddress);
+}
+
+void MainDialogView::DisableAddressField() {
+    AddressEditControl& field = parts_.controls.AddressField();
+    field.EnableWindow(false);
+    field.Invalidate();
+    field.SendPaint();
+}
+
+void MainDialogView::Beep() {
+    parts_.window.GetBeep().Play();
+}
+
+} // namespace lumet

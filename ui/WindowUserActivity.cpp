@@ -1,0 +1,34 @@
+#include "ui/WindowUserActivity.h"
+
+#include "platform/window/DialogWindow.h"
+
+namespace lumet {
+
+void WindowUserActivity::StartWatching() {
+    mouseMoved_ = false;
+    leftButtonPressed_ = false;
+    filter_.reset();
+    filter_.emplace(window_.PushInputFilter([this](const InputMessage& message) {
+        switch (message.kind) {
+        case InputKind::MouseMove:
+            mouseMoved_ = true;
+            return true;
+        case InputKind::LeftButtonDown:
+        case InputKind::LeftButtonDoubleClick:
+            leftButtonPressed_ = true;
+            return true;
+        default:
+            return false;
+        }
+    }));
+}
+
+void WindowUserActivity::StopWatching() {
+    filter_.reset();
+}
+
+bool WindowUserActivity::QuitRequested() const {
+    return !window_.IsModalRunning() || window_.HasEnded();
+}
+
+} // namespace lumet
