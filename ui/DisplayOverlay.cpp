@@ -22,7 +22,7 @@ void CopyToWindow(DialogWindow& window, Point origin, int width, int height,
 
 int DisplayOverlay::OverlayDisplayArea(bool addressEntryMode) {
     ++passCount_;
-    if (panels_.ReportPanelOpen()) {
+    if (report_.ReportPanelOpen()) {
         CopyToWindow(window_, DisplayBuffers::kReportOrigin, DisplayBuffers::kReportWidth,
                      DisplayBuffers::kReportHeight, buffers_.reportPanel);
     }

@@ -4,6 +4,7 @@
 #include "ui/DisplayPanels.h"
 #include "ui/HoverState.h"
 #include "ui/MainDialogControls.h"
+#include "ui/ReportCommand.h"
 
 namespace lumet {
 
@@ -15,9 +16,9 @@ class TestController;
 class DisplayOverlay {
 public:
     DisplayOverlay(DialogWindow& window, const DisplayBuffers& buffers, const DisplayPanels& panels,
-                   const HoverState& hover, AddressEditControl& addressField,
-                   TestController& controller)
-        : window_(window), buffers_(buffers), panels_(panels), hover_(hover),
+                   const ReportCommand& report, const HoverState& hover,
+                   AddressEditControl& addressField, TestController& controller)
+        : window_(window), buffers_(buffers), panels_(panels), report_(report), hover_(hover),
           addressField_(addressField), controller_(controller) {}
 
     // OverlayDisplayArea. While the user types an address the area is left to the
@@ -31,6 +32,7 @@ private:
     DialogWindow& window_;
     const DisplayBuffers& buffers_;
     const DisplayPanels& panels_;
+    const ReportCommand& report_;
     const HoverState& hover_;
     AddressEditControl& addressField_;
     TestController& controller_;

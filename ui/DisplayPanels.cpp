@@ -104,15 +104,7 @@ void DisplayPanels::SlideReportPanelClosed() {
 }
 
 void DisplayPanels::CloseReportPanel() {
-    if (!reportPanelOpen_) {
-        return;
-    }
-    controller_->StopRepBlink();
-    if (controller_->probeCount() != 0) {
-        EnableButton(Id::kReportButton, true);
-    }
-    SlideReportPanelClosed();
-    reportPanelOpen_ = false;
+    report_.CloseReportPanel();
 }
 
 void DisplayPanels::ClampSettingsFields() {

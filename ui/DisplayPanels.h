@@ -7,6 +7,7 @@
 #include "ui/DisplayBuffers.h"
 #include "ui/HoverState.h"
 #include "ui/MainDialogControls.h"
+#include "ui/ReportCommand.h"
 
 namespace lumet {
 
@@ -21,9 +22,9 @@ class DisplayPanels {
 public:
     DisplayPanels(DialogWindow& window, DisplayBuffers& buffers, MainDialogControls& controls,
                   DialogExchange& exchange, HoverState& hover, PingSettings& settings,
-                  SettingsFields& fields, Clock& clock)
+                  SettingsFields& fields, Clock& clock, ReportCommand& report)
         : window_(window), buffers_(buffers), controls_(controls), exchange_(exchange),
-          hover_(hover), settings_(settings), fields_(fields), clock_(clock) {}
+          hover_(hover), settings_(settings), fields_(fields), clock_(clock), report_(report) {}
 
     DisplayPanels(const DisplayPanels&) = delete;
     DisplayPanels& operator=(const DisplayPanels&) = delete;
@@ -34,11 +35,6 @@ public:
 
     bool SettingsPanelOpen() const { return settingsPanelOpen_; }
     bool AboutPanelOpen() const { return aboutPanelOpen_; }
-    bool ReportPanelOpen() const { return reportPanelOpen_; }
-    // The report command keeps these two while it opens and closes its panel.
-    void SetReportPanelOpen(bool open) { reportPanelOpen_ = open; }
-    bool ReportPanelClosing() const { return reportPanelClosing_; }
-    void SetReportPanelClosing(bool closing) { reportPanelClosing_ = closing; }
 
     // SET: opens the panel with the current settings in its fields, or closes it and
     // takes the fields over into the settings. Either way no test runs afterwards.
@@ -53,7 +49,8 @@ public:
 
     void SlideReportPanelOpen();
     void SlideReportPanelClosed();
-    // Closes the report panel, if open, for every command other than REP.
+    // Closes the report panel, if open, for every command other than REP; the report
+    // command keeps whether it is.
     void CloseReportPanel();
 
     // A settings field lost the focus: reads all fields, brings them into their
@@ -81,12 +78,11 @@ private:
     PingSettings& settings_;
     SettingsFields& fields_;
     Clock& clock_;
+    ReportCommand& report_;
     TestController* controller_ = nullptr;
 
     bool settingsPanelOpen_ = false;
     bool aboutPanelOpen_ = false;
-    bool reportPanelOpen_ = false;
-    bool reportPanelClosing_ = false;
 };
 
 } // namespace lumet

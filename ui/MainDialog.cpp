@@ -2,8 +2,13 @@
 
 #include "app/MainDialogTemplate.h"
 #include "app/SettingsStore.h"
+#include "platform/export/QtClipboard.h"
+#include "platform/export/QtPrinter.h"
+#include "platform/export/QtTextViewer.h"
+#include "platform/export/XdgMailHandOff.h"
 #include "platform/gdi/Font.h"
 #include "platform/window/ClientDc.h"
+#include "report/ReportInputs.h"
 #include "ui/ProgramDirectory.h"
 
 #include <QGuiApplication>
@@ -54,19 +59,39 @@ QIcon WindowIcon() {
 
 } // namespace
 
+struct MainDialog::QtExports {
+    QtPrinter printer;
+    XdgMailHandOff mail;
+    QtClipboard clipboard;
+    QtTextViewer viewer;
+};
+
+ExportServices MainDialog::ExportsOf(const MainDialogServices& services,
+                                     std::unique_ptr<QtExports>& made) {
+    if (services.exports) {
+        return *services.exports;
+    }
+    made = std::make_unique<QtExports>();
+    return ExportServices{made->printer, made->mail, made->clipboard, made->viewer};
+}
+
 MainDialog::MainDialog(MainDialogServices services, const std::vector<std::uint8_t>& dialogTemplate)
     : services_(std::move(services)), template_(UsableTemplate(dialogTemplate)),
-      window_(*this, services_.beep), controls_(window_, template_),
+      window_(*this, services_.beep), controls_(window_, template_, hover_, *this),
       exchange_(controls_, target_, fields_, services_.messages),
       engine_(services_.echo, services_.resolver),
-      panels_(window_, buffers_, controls_, exchange_, hover_, settings_, fields_, services_.clock),
-      view_(MainDialogView::Parts{window_, controls_, buffers_, objects_, panels_, exchange_,
-                                  history_, target_, services_.pump, services_.clock,
+      report_(*this, *this, services_.messages, ExportsOf(services_, qtExports_)),
+      panels_(window_, buffers_, controls_, exchange_, hover_, settings_, fields_, services_.clock,
+              report_),
+      addressZone_(window_, controls_.AddressField(), *this),
+      view_(MainDialogView::Parts{window_, controls_, buffers_, objects_, panels_, addressZone_,
+                                  exchange_, history_, target_, services_.pump, services_.clock,
                                   [this] { SaveAndExit(); }}),
       resolver_(engine_, target_, view_, services_.messages),
       controller_(engine_, resolver_, target_, history_, settings_, view_, window_.GetTimers(),
                   services_.pump, services_.clock, services_.messages),
-      overlay_(window_, buffers_, panels_, hover_, controls_.AddressField(), controller_) {
+      overlay_(window_, buffers_, panels_, report_, hover_, controls_.AddressField(), controller_),
+      widget_(&window_.Widget()) {
     panels_.Attach(controller_);
     view_.Attach(controller_);
     // F1 is the application's help command; its viewer has no owner.
@@ -74,6 +99,8 @@ MainDialog::MainDialog(MainDialogServices services, const std::vector<std::uint8
     QObject::connect(help, &QShortcut::activated,
                      [this] { services_.help.Open(services_.helpFile, nullptr); });
 }
+
+MainDialog::~MainDialog() = default;
 
 void MainDialog::SaveAndExit() {
     if (!settingsSaved_) {
@@ -101,6 +128,7 @@ bool MainDialog::OnInitDialog() {
     exchange_.ToControls();
     programDirectory_ = LocateProgramDirectory();
     LoadSettings();
+    controls_.AddressField().CreateFonts();
     window_.SetIcon(WindowIcon());
     controller_.ResetTest();
     target_.localAddressText.clear();
@@ -111,6 +139,8 @@ bool MainDialog::OnInitDialog() {
     }
     PrepareFields();
     objects_ = DrawingObjects::Create();
+    reportFonts_ =
+        ReportFonts{objects_.smallTahomaFont, objects_.largeArialFont, objects_.mediumArialFont};
     history_.ResetHistory();
     // The display area can be captured only once the skin is on the screen.
     window_.PostMessage(kDeferredInitMessage);
@@ -168,7 +198,7 @@ void MainDialog::InitializeDisplayArea() {
 bool MainDialog::OnEraseBackground(DeviceContext& dc) {
     static_cast<void>(dc);
     // While the report panel shrinks the uncovered rows must be erased.
-    return !panels_.ReportPanelClosing();
+    return !report_.reportPanelClosing();
 }
 
 void MainDialog::OnPaint(DeviceContext& dc, const Rect& invalid) {
@@ -187,11 +217,6 @@ void MainDialog::OnCommand(int controlId, Notification notification) {
     switch (notification) {
     case Notification::Clicked:
         OnClicked(controlId);
-        break;
-    case Notification::DoubleClicked:
-        if (controlId == Id::kLogoCorner) {
-            window_.SendMessage(kToggleAboutMessage);
-        }
         break;
     case Notification::KillFocus:
         if (std::find(MainDialogControls::kSettingsFieldIds.begin(),
@@ -231,9 +256,17 @@ void MainDialog::OnClicked(int controlId) {
     case Id::kResetButton:
         panels_.ResetSettings();
         break;
-    case Id::kCaptionStrip:
-        // A press on the caption strip drags the window as a title bar would.
-        window_.StartSystemMove();
+    case Id::kReportButton:
+        report_.OnReport();
+        break;
+    case Id::kPrintButton:
+        report_.OnPrint();
+        break;
+    case Id::kEmailButton:
+        report_.OnMail();
+        break;
+    case Id::kCopyButton:
+        report_.OnCopy();
         break;
     default:
         break;
@@ -278,6 +311,57 @@ bool MainDialog::PreTranslateMessage(const InputMessage& message) {
 ControlColors MainDialog::OnControlColor(const Control& control) {
     static_cast<void>(control);
     return ControlColors{kLightCyan, kBlack, Brush::Solid(kBlack)};
+}
+
+bool MainDialog::OnSetCursor(Point client, int controlId) {
+    static_cast<void>(controlId);
+    return addressZone_.OnSetCursor(client);
+}
+
+int MainDialog::TestState() const {
+    return static_cast<int>(controller_.testState());
+}
+
+bool MainDialog::DisplayAreaCovered() const {
+    return panels_.SettingsPanelOpen() || panels_.AboutPanelOpen() ||
+           addressZone_.AddressEntryMode();
+}
+
+void MainDialog::EnableReportButtonIfProbed() {
+    if (controller_.probeCount() != 0) {
+        EnableControl(Id::kReportButton, true);
+    }
+}
+
+void MainDialog::ShowExportButtons(bool shown) {
+    for (const int id : {Id::kEmailButton, Id::kCopyButton, Id::kPrintButton}) {
+        Control* const button = controls_.Find(id);
+        if (button == nullptr) {
+            continue;
+        }
+        // Hidden buttons are disabled first so none keeps the focus out of sight.
+        if (shown) {
+            button->ShowWindow(true);
+            button->EnableWindow(true);
+        } else {
+            button->EnableWindow(false);
+            button->ShowWindow(false);
+        }
+    }
+}
+
+void MainDialog::RepaintWindow() {
+    window_.InvalidateClient(true);
+    window_.PaintAll();
+}
+
+Resolution MainDialog::ScreenResolution() const {
+    return Resolution{widget_->logicalDpiX(), widget_->logicalDpiY()};
+}
+
+ReportData MainDialog::CollectReportData() const {
+    return lumet::CollectReportData(controller_, history_, target_, settings_, engine_,
+                                    AverageMarkerX());
 }
 
 void MainDialog::EnableControl(int id, bool enable) {

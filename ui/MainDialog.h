@@ -11,6 +11,9 @@
 #include "probe/ProbeEngine.h"
 #include "probe/TargetResolver.h"
 #include "probe/TargetStrings.h"
+#include "report/ReportFonts.h"
+#include "ui/AddressZone.h"
+#include "ui/AddressZoneHost.h"
 #include "ui/DialogExchange.h"
 #include "ui/DisplayBuffers.h"
 #include "ui/DisplayOverlay.h"
@@ -19,10 +22,18 @@
 #include "ui/MainDialogControls.h"
 #include "ui/MainDialogServices.h"
 #include "ui/MainDialogView.h"
+#include "ui/ReportCommand.h"
+#include "ui/ReportSource.h"
+#include "ui/ReportWindow.h"
+#include "ui/SkinButtonHost.h"
+#include "ui/TitleStatic.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
+
+class QWidget;
 
 namespace lumet {
 
@@ -30,15 +41,21 @@ namespace lumet {
 // the display area and the panels. It owns everything the window shows and the test
 // works on, wires the controls to the test controller and runs modally until the
 // user leaves it.
-class MainDialog final : public DialogHandler {
+class MainDialog final : public DialogHandler,
+                         public SkinButtonHost,
+                         public AddressZoneHost,
+                         public ReportWindow,
+                         public ReportSource {
 public:
     static constexpr int kDeferredInitMessage = kWmApp + 1;
     static constexpr int kOverlayMessage = kWmApp + 2;
-    static constexpr int kToggleAboutMessage = kWmApp + 3;
+    static constexpr int kToggleAboutMessage = TitleStatic::kToggleAboutMessage;
 
     // dialogTemplate: the template bytes as the display check left them; bytes that
     // do not hold the main dialog's template give way to the built-in one.
     MainDialog(MainDialogServices services, const std::vector<std::uint8_t>& dialogTemplate);
+
+    ~MainDialog() override;
 
     MainDialog(const MainDialog&) = delete;
     MainDialog& operator=(const MainDialog&) = delete;
@@ -60,8 +77,10 @@ public:
     const DisplayBuffers& Buffers() const { return buffers_; }
     const DisplayPanels& Panels() const { return panels_; }
     const DisplayOverlay& Overlay() const { return overlay_; }
+    const ReportCommand& Report() const { return report_; }
+    const AddressZone& Zone() const { return addressZone_; }
+    const HoverState& Hover() const { return hover_; }
     int AverageMarkerX() const { return view_.averageMarkerX(); }
-    const std::string& ProgramDirectory() const { return programDirectory_; }
 
     // Window commands: MI and QM.
     void MinimizeWindow();
@@ -78,6 +97,36 @@ public:
     std::intptr_t OnMessage(int message, std::uintptr_t wParam, std::intptr_t lParam) override;
     bool PreTranslateMessage(const InputMessage& message) override;
     ControlColors OnControlColor(const Control& control) override;
+    bool OnSetCursor(Point client, int controlId) override;
+
+    // SkinButtonHost and AddressZoneHost.
+    const DeviceContext& HoverBackdrop() const override { return buffers_.hoverBackdrop; }
+    int TestState() const override;
+    bool DisplayAreaCovered() const override;
+    const DeviceContext& DisplaySnapshot() const override { return buffers_.displaySnapshot; }
+    void UpdateControls() override { exchange_.ToControls(); }
+    bool SettingsPanelOpen() const override { return panels_.SettingsPanelOpen(); }
+
+    // ReportWindow.
+    void SetTestIdle() override { controller_.SetIdle(); }
+    void StopRepBlink() override { controller_.StopRepBlink(); }
+    void EnableReportButtonIfProbed() override;
+    void SlideReportPanelOpen() override { panels_.SlideReportPanelOpen(); }
+    void SlideReportPanelClosed() override { panels_.SlideReportPanelClosed(); }
+    void ShowExportButtons(bool shown) override;
+    void RepaintWindow() override;
+    Rect WindowRect() const override { return window_.WindowRect(); }
+    Resolution ScreenResolution() const override;
+    std::string ProgramDirectory() const override { return programDirectory_; }
+
+    // ReportSource.
+    void GetLocalAddress() override { resolver_.GetLocalAddress(); }
+    ReportData CollectReportData() const override;
+    const ReportFonts& ReportFontSet() const override { return reportFonts_; }
+    const DeviceContext& ReportPanelBackground() const override {
+        return buffers_.reportPanelBackground;
+    }
+    DeviceContext& ReportPanelBuffer() override { return buffers_.reportPanel; }
 
 private:
     // The deferred initialisation: runs once the skin is on the screen.
@@ -88,7 +137,13 @@ private:
     void OnClicked(int controlId);
     void EnableControl(int id, bool enable);
 
+    // The Qt export services, made when the caller hands in none.
+    struct QtExports;
+    static ExportServices ExportsOf(const MainDialogServices& services,
+                                    std::unique_ptr<QtExports>& made);
+
     MainDialogServices services_;
+    std::unique_ptr<QtExports> qtExports_;
     DialogTemplate template_;
     PingSettings settings_;
     TargetStrings target_;
@@ -96,16 +151,21 @@ private:
     SettingsFields fields_;
     HoverState hover_;
     DrawingObjects objects_;
+    ReportFonts reportFonts_;
     DisplayBuffers buffers_;
     DialogWindow window_;
     MainDialogControls controls_;
     DialogExchange exchange_;
     ProbeEngine engine_;
+    ReportCommand report_;
     DisplayPanels panels_;
+    AddressZone addressZone_;
     MainDialogView view_;
     TargetResolver resolver_;
     TestController controller_;
     DisplayOverlay overlay_;
+    // The window's widget, for its screen's pixel density.
+    const QWidget* widget_;
     std::string programDirectory_;
     bool settingsSaved_ = false;
     int exitCode_ = 0;

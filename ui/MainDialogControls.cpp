@@ -58,9 +58,10 @@ bool IsSkinButton(int id) {
 
 } // namespace
 
-MainDialogControls::MainDialogControls(DialogWindow& window, const DialogTemplate& dialogTemplate) {
+MainDialogControls::MainDialogControls(DialogWindow& window, const DialogTemplate& dialogTemplate,
+                                       HoverState& hover, SkinButtonHost& host) {
     for (const DialogItem& item : dialogTemplate.items) {
-        std::unique_ptr<Control> control = Create(item);
+        std::unique_ptr<Control> control = Create(item, hover, host);
         if (!control) {
             continue;
         }
@@ -76,7 +77,8 @@ Rect MainDialogControls::PixelRect(const DialogRect& rect) {
     return Rect{left, top, left + rect.width * kPixelsPerUnit, top + rect.height * kPixelsPerUnit};
 }
 
-std::unique_ptr<Control> MainDialogControls::Create(const DialogItem& item) {
+std::unique_ptr<Control> MainDialogControls::Create(const DialogItem& item, HoverState& hover,
+                                                    SkinButtonHost& host) {
     const int id = static_cast<int>(item.id);
     const Rect rect = PixelRect(item.rect);
     const ControlStyle style = StyleOf(item);
@@ -85,7 +87,7 @@ std::unique_ptr<Control> MainDialogControls::Create(const DialogItem& item) {
         const std::string caption = Latin1(item.Caption());
         std::unique_ptr<BitmapButton> button;
         if (IsSkinButton(id)) {
-            button = std::make_unique<SkinButtonControl>(id, rect, caption, style);
+            button = std::make_unique<SkinButtonControl>(id, rect, caption, hover, host, style);
         } else {
             button = std::make_unique<BitmapButton>(id, rect, caption, style);
         }
@@ -101,7 +103,7 @@ std::unique_ptr<Control> MainDialogControls::Create(const DialogItem& item) {
         return edit;
     }
     case ControlClass::Static:
-        return std::make_unique<TitleStaticControl>(id, rect, item.IsNotify(), style);
+        return std::make_unique<TitleStaticControl>(id, rect, style);
     case ControlClass::Other:
         break;
     }

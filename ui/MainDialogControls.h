@@ -3,7 +3,11 @@
 #include "app/DialogTemplate.h"
 #include "platform/window/BitmapButton.h"
 #include "platform/window/EditControl.h"
-#include "platform/window/StaticControl.h"
+#include "ui/AddressEdit.h"
+#include "ui/HoverState.h"
+#include "ui/SkinButton.h"
+#include "ui/SkinButtonHost.h"
+#include "ui/TitleStatic.h"
 
 #include <array>
 #include <map>
@@ -15,12 +19,10 @@ namespace lumet {
 class DialogWindow;
 
 // The classes the dialog makes its skin buttons, title statics and address-style
-// edits of. They are the window layer's plain controls; the dialog itself supplies
-// the few behaviours of the skin's own classes (dragging by the caption strip, the
-// about toggle on the logo corner).
-using SkinButtonControl = BitmapButton;
-using TitleStaticControl = StaticControl;
-using AddressEditControl = EditControl;
+// edits of.
+using SkinButtonControl = SkinButton;
+using TitleStaticControl = TitleStatic;
+using AddressEditControl = AddressEdit;
 
 // Every control of the main dialog, made from its template at two pixels per dialog
 // unit and attached to the window in template order (which is z-order and tab order).
@@ -31,7 +33,9 @@ public:
     // Control ids of the settings fields in the order the dialog initialises them.
     static constexpr std::array<int, 6> kSettingsFieldIds{1017, 1018, 1019, 1020, 1021, 1022};
 
-    MainDialogControls(DialogWindow& window, const DialogTemplate& dialogTemplate);
+    // hover and host: what the skin buttons share with the dialog.
+    MainDialogControls(DialogWindow& window, const DialogTemplate& dialogTemplate,
+                       HoverState& hover, SkinButtonHost& host);
 
     MainDialogControls(const MainDialogControls&) = delete;
     MainDialogControls& operator=(const MainDialogControls&) = delete;
@@ -50,7 +54,8 @@ public:
     const std::vector<std::unique_ptr<Control>>& All() const { return controls_; }
 
 private:
-    std::unique_ptr<Control> Create(const DialogItem& item);
+    std::unique_ptr<Control> Create(const DialogItem& item, HoverState& hover,
+                                    SkinButtonHost& host);
 
     std::vector<std::unique_ptr<Control>> controls_;
     std::map<int, Control*> byId_;

@@ -7,9 +7,11 @@
 #include "platform/net/Resolver.h"
 #include "platform/profile/Profile.h"
 #include "platform/window/Beep.h"
+#include "ui/ExportServices.h"
 #include "ui/HelpViewer.h"
 
 #include <filesystem>
+#include <optional>
 
 namespace lumet {
 
@@ -26,6 +28,9 @@ struct MainDialogServices {
     HelpViewer& help;
     std::filesystem::path serverListFile{"random.lst"};
     std::filesystem::path helpFile{"lumet.hlp"};
+    // Printing, mail, clipboard and text windows of the report; without them the
+    // dialog uses Qt's and xdg-email.
+    std::optional<ExportServices> exports{};
 };
 
 } // namespace lumet

@@ -63,18 +63,7 @@ void MainDialogView::FocusAddressField() {
 }
 
 void MainDialogView::RestoreDisplayArea() {
-    {
-        ClientDc dc(parts_.window);
-        dc->BitBlt(DisplayBuffers::kDisplayOrigin.x, DisplayBuffers::kDisplayOrigin.y,
-                   DisplayBuffers::kDisplayWidth, DisplayBuffers::kDisplayHeight,
-                   parts_.buffers.displaySnapshot, 0, 0, Rop::SrcCopy);
-    }
-    AddressEditControl& field = parts_.controls.AddressField();
-    field.EnableWindow(false);
-    parts_.exchange.ToControls();
-    // The text goes over the restored background at once, before anyone captures it.
-    field.Invalidate();
-    field.SendPaint();
+    parts_.addressZone.RestoreDisplayArea();
 }
 
 void MainDialogView::CaptureDisplayArea() {
@@ -147,6 +136,8 @@ void MainDialogView::ShowWrongAddress() {
 }
 
 void MainDialogView::ShowResolvedAddress(const std::string& dottedAddress) {
+    // The field still has the host name's layout; the address needs the dotted one.
+    parts_.controls.AddressField().LayOutDottedAddress();
     SetAddressFieldText(dottedAddress);
 }
 

@@ -8,6 +8,7 @@
 #include "platform/events/MessagePump.h"
 #include "probe/AddressFieldView.h"
 #include "probe/TargetStrings.h"
+#include "ui/AddressZone.h"
 #include "ui/ClientWindowCanvas.h"
 #include "ui/DialogExchange.h"
 #include "ui/DisplayBuffers.h"
@@ -33,6 +34,7 @@ public:
         DisplayBuffers& buffers;
         const DrawingObjects& objects;
         DisplayPanels& panels;
+        AddressZone& addressZone;
         DialogExchange& exchange;
         const SampleHistory& history;
         const TargetStrings& target;
@@ -49,7 +51,7 @@ public:
 
     // The rating position the scale markers last stored.
     int averageMarkerX() const { return averageMarkerX_; }
-    bool AddressEntryMode() const { return addressEntryMode_; }
+    bool AddressEntryMode() const { return parts_.addressZone.AddressEntryMode(); }
 
     // TestView.
     void EnableControl(ControlId id, bool enable) override;
@@ -58,7 +60,7 @@ public:
     std::string AddressFieldText() const override;
     void SetAddressFieldText(const std::string& text) override;
     void FocusAddressField() override;
-    void SetAddressEntryMode(bool on) override { addressEntryMode_ = on; }
+    void SetAddressEntryMode(bool on) override { parts_.addressZone.SetAddressEntryMode(on); }
     void RestoreDisplayArea() override;
     void CaptureDisplayArea() override;
     void SetStatusPicture(StatusPicture picture) override;
@@ -88,7 +90,6 @@ private:
     const TestController* controller_ = nullptr;
     ClientWindowCanvas canvas_;
     WindowUserActivity activity_;
-    bool addressEntryMode_ = false;
     int averageMarkerX_ = 0;
 };
 

@@ -21,6 +21,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace lumet::test {
@@ -48,6 +49,8 @@ protected:
     HelpViewer help{messages};
     std::unique_ptr<QSettingsProfile> profile;
     std::unique_ptr<MainDialog> dialog;
+    // The report's export services; without them the dialog makes the Qt ones.
+    std::optional<ExportServices> exports;
 
     void SetUp() override {
         InitResources();
@@ -75,6 +78,9 @@ protected:
         MainDialogServices services{echo, resolver, clock, pump, *profile, messages, beep, help};
         services.serverListFile = PathOf(QStringLiteral("random.lst"));
         services.helpFile = PathOf(QStringLiteral("lumet.hlp"));
+        if (exports) {
+            services.exports.emplace(*exports);
+        }
         dialog = std::make_unique<MainDialog>(services, MainDialogTemplate::Bytes());
         return *dialog;
     }

@@ -26,8 +26,21 @@ public:
     void OnLeftButtonDown(Point) override { ++presses; }
 };
 
+// Skin buttons that never get to hover.
+class NoHoverHost final : public SkinButtonHost {
+public:
+    const DeviceContext& HoverBackdrop() const override { return backdrop_; }
+    int TestState() const override { return 0; }
+    bool DisplayAreaCovered() const override { return true; }
+
+private:
+    DeviceContext backdrop_{Bitmap(320, 54)};
+};
+
 class DialogPartsTest : public ::testing::Test {
 protected:
+    HoverState hover;
+    NoHoverHost host;
     QuietHandler handler;
     CountingBeep beep;
     DialogWindow window{handler, beep};
@@ -42,7 +55,7 @@ protected:
 };
 
 TEST_F(DialogPartsTest, ExchangeWritesAndReadsTheFieldsInExchangeOrder) {
-    const MainDialogControls controls(window, MainDialogTemplate::Description());
+    const MainDialogControls controls(window, MainDialogTemplate::Description(), hover, host);
     TargetStrings target;
     target.addressText = "127.0.0.9";
     SettingsFields fields{1, 32, 10, 248, 32, 1000};
