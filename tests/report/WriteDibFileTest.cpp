@@ -1,5 +1,6 @@
 #include "platform/gdi/DeviceContext.h"
 #include "report/Dib.h"
+#include "tests/support/FileSizeLimit.h"
 
 #include <QImage>
 #include <algorithm>
@@ -51,28 +52,7 @@ Dib ReportDib() {
     return *BitmapToDib(dc.CurrentBitmap());
 }
 
-// Limits the size of files this process may write, so that a write fails the way
-// it does on a full disk.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = saved_;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
-};
+using test::FileSizeLimit;
 
 class WriteDibFileTest : public ::testing::Test {
 protected:

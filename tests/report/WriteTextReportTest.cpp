@@ -1,4 +1,5 @@
 #include "report/TextReport.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/RecordingMessageBoxes.h"
 
 #include <algorithm>
@@ -118,28 +119,7 @@ TEST_F(WriteTextReportTest, FailedRenameRemovesTheTemporary) {
     EXPECT_EQ(ReadBytes(occupied / "inside"), "keep");
 }
 
-// Limits the size of files this process may write, so that a write fails the way
-// it does on a full disk; the data only fails to land when the buffer is flushed.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = saved_;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
-};
+using test::FileSizeLimit;
 
 TEST_F(WriteTextReportTest, FailedWriteKeepsTheEarlierReport) {
     const fs::path file = dir_ / "_report.txt";
