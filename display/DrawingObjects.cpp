@@ -17,6 +17,7 @@ DrawingObjects DrawingObjects::Create() {
     objects.lightCyanPen = Pen::Solid(kLightCyan, 1);
     objects.wideLightCyanPen = Pen::Solid(kLightCyan, 2);
     objects.redPen = Pen::Solid(Color{0xFF, 0x00, 0x00}, 1);
+    objects.statusPictures = StatusPictures::Load();
     return objects;
 }
 

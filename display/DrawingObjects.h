@@ -1,5 +1,6 @@
 #pragma once
 
+#include "display/StatusPictures.h"
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/Color.h"
 #include "platform/gdi/Font.h"
@@ -11,8 +12,8 @@ namespace lumet {
 inline constexpr Color kLightCyan{0xCC, 0xFF, 0xFF};
 inline constexpr Color kBlack{0x00, 0x00, 0x00};
 
-// The brushes, pens and fonts the displays and the report share, made once when
-// the main dialog initialises and kept for its lifetime.
+// The brushes, pens, fonts and status pictures the displays and the report share,
+// made once when the main dialog initialises and kept for its lifetime.
 struct DrawingObjects {
     Brush blackBrush;
     Brush lightCyanBrush;
@@ -26,8 +27,10 @@ struct DrawingObjects {
     Font largeArialFont;
     Font mediumArialFont;
     Font smallArialFont;
+    StatusPictures statusPictures;
 
-    // Needs a QGuiApplication for the fonts.
+    // Needs a QGuiApplication for the fonts and the resources registered for the
+    // pictures.
     static DrawingObjects Create();
 };
 

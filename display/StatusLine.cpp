@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <optional>
 #include <string>
 
 namespace lumet {
@@ -20,7 +19,6 @@ constexpr int kCaptionY = 1;
 constexpr int kCaptionWidth = 155;
 constexpr int kCaptionHeight = 10;
 
-constexpr int kErrorIconBitmap = 169;
 constexpr int kErrorIconX = 2;
 constexpr int kErrorIconY = 2;
 constexpr int kErrorIconWidth = 200;
@@ -43,28 +41,6 @@ constexpr int kLineHeight = 11;
 constexpr int kCountFieldRight = 318;
 constexpr int kCountFieldMinWidth = 15;
 constexpr int kCountFieldDigits = 4;
-
-std::optional<int> CaptionBitmap(StatusPicture mode) {
-    switch (mode) {
-    case StatusPicture::Ready:
-        return 167;
-    case StatusPicture::Run:
-        return 166;
-    case StatusPicture::Random:
-        return 168;
-    case StatusPicture::StayAlive:
-        return 171;
-    case StatusPicture::SeekingTarget:
-        return 170;
-    case StatusPicture::Eliminated:
-        return 212;
-    }
-    return std::nullopt;
-}
-
-DeviceContext LoadBitmapResource(int number) {
-    return DeviceContext{Bitmap::Load(QStringLiteral(":/bitmaps/%1.bmp").arg(number))};
-}
 
 // A new context holding a copy of width × height pixels at (x, y) of source.
 DeviceContext CopyOf(const DeviceContext& source, int x, int y, int width, int height) {
@@ -101,12 +77,13 @@ std::string ProbeCountText(const Font& font, int probeCount, int fieldWidth) {
 
 } // namespace
 
-void DrawModeCaption(DeviceContext& lowerDisplay, StatusPicture mode) {
-    const std::optional<int> bitmap = CaptionBitmap(mode);
-    if (!bitmap) {
+void DrawModeCaption(DeviceContext& lowerDisplay, const DrawingObjects& objects,
+                     StatusPicture mode) {
+    const Bitmap* picture = objects.statusPictures.Caption(mode);
+    if (picture == nullptr) {
         return;
     }
-    const DeviceContext caption = LoadBitmapResource(*bitmap);
+    const DeviceContext caption{*picture};
     lowerDisplay.BitBlt(kCaptionX, kCaptionY, kCaptionWidth, kCaptionHeight, caption, 0, 0,
                         Rop::SrcCopy);
 }
@@ -114,7 +91,8 @@ void DrawModeCaption(DeviceContext& lowerDisplay, StatusPicture mode) {
 void DrawProbeStatus(DeviceContext& lowerDisplay, const DeviceContext& displayBackground,
                      const DrawingObjects& objects, std::uint32_t lastStatus, TestState testState) {
     if (lastStatus == 0) {
-        DrawModeCaption(lowerDisplay, static_cast<StatusPicture>(static_cast<int>(testState)));
+        DrawModeCaption(lowerDisplay, objects,
+                        static_cast<StatusPicture>(static_cast<int>(testState)));
         return;
     }
     DeviceContext text = CopyOf(displayBackground, kStatusBackgroundX, kStatusBackgroundY,
@@ -122,7 +100,7 @@ void DrawProbeStatus(DeviceContext& lowerDisplay, const DeviceContext& displayBa
     SelectSmallText(text, objects, kLightCyan);
     text.TextOut(0, 0, IcmpStatusText(lastStatus));
 
-    const DeviceContext icon = LoadBitmapResource(kErrorIconBitmap);
+    const DeviceContext icon{objects.statusPictures.ErrorIcon()};
     lowerDisplay.BitBlt(kErrorIconX, kErrorIconY, kErrorIconWidth, kErrorIconHeight, icon, 0, 0,
                         Rop::SrcCopy);
     // The text covers the icon bitmap from its column 13 on; only the boxed E stays.

@@ -17,7 +17,8 @@ namespace lumet {
 
 // Copies the left 155 × 10 pixels of the mode's caption bitmap to (3, 1). A mode
 // without a caption changes nothing.
-void DrawModeCaption(DeviceContext& lowerDisplay, StatusPicture mode);
+void DrawModeCaption(DeviceContext& lowerDisplay, const DrawingObjects& objects,
+                     StatusPicture mode);
 
 // After a successful probe (lastStatus 0) the caption of testState; otherwise the
 // error icon at (2, 2) and the probe's status text, light cyan on black over a clean

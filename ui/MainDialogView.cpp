@@ -72,7 +72,7 @@ void MainDialogView::CaptureDisplayArea() {
 }
 
 void MainDialogView::SetStatusPicture(StatusPicture picture) {
-    DrawModeCaption(parts_.buffers.lowerDisplay, picture);
+    DrawModeCaption(parts_.buffers.lowerDisplay, parts_.objects, picture);
 }
 
 void MainDialogView::RefreshDisplays() {

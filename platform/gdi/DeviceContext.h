@@ -138,7 +138,12 @@ private:
     void PaintSpans(const std::vector<Span>& spans, QRgb pixel, Rop2 mix, const PixelMask* except);
     void PaintMask(const PixelMask& mask, QRgb pixel, Rop2 mix);
     void PaintPixel(int x, int y, QRgb pixel, Rop2 mix);
+    void PaintPixel(int x, int y, QRgb pixel, Rop2 mix, const Rect& clip);
     void StrokeCosmetic(std::span<const Point> path);
+    // A blit whose source and destination have the same size and pixel format;
+    // (sourceX, sourceY) is the source pixel under visible's top left corner.
+    void CopyUnscaled(const Rect& visible, const QImage& sourceImage, int sourceX, int sourceY,
+                      Rop rop);
     void Blit(const Rect& destination, const DeviceContext& source, int sourceX, int sourceY,
               int sourceWidth, int sourceHeight, Rop rop);
 

@@ -10,7 +10,6 @@
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
-#include <optional>
 
 namespace lumet {
 
@@ -95,6 +94,7 @@ Font Font::Create(std::string_view face, int cellHeight, int weight) {
     font.ascent_ = bestAscent;
     font.weight_ = weight;
     font.font_ = qtFont;
+    font.metrics_.emplace(qtFont);
     return font;
 }
 
@@ -103,7 +103,7 @@ QString Font::Family() const {
 }
 
 int Font::TextWidth(const QString& text) const {
-    return IsNull() ? 0 : QFontMetrics(font_).horizontalAdvance(text);
+    return metrics_ ? metrics_->horizontalAdvance(text) : 0;
 }
 
 } // namespace lumet

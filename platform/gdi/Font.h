@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QString>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -52,6 +54,8 @@ private:
     int ascent_ = 0;
     int weight_ = 0;
     QFont font_;
+    // Made once: building metrics looks the font engine up again each time.
+    std::optional<QFontMetrics> metrics_;
 };
 
 } // namespace lumet

@@ -157,7 +157,7 @@ TEST_P(ModeCaptionTest, CopiesTheLeftPartOfTheModesCaptionTo3And1) {
     const DeviceContext caption = LoadResource(c.bitmap);
     ASSERT_FALSE(caption.CurrentBitmap().IsNull());
 
-    DrawModeCaption(lower_, c.mode);
+    DrawModeCaption(lower_, objects_, c.mode);
 
     EXPECT_EQ(Mismatches(lower_, Rect{3, 1, 158, 11}, caption, -3, -1), 0);
     EXPECT_GT(CountPixels(lower_, Rect{3, 1, 158, 11}, kOrange), 0);
@@ -175,8 +175,8 @@ INSTANTIATE_TEST_SUITE_P(EveryMode, ModeCaptionTest,
 
 TEST_F(StatusLineTest, AModeWithoutACaptionChangesNothing) {
     const DeviceContext before = CopyOf(lower_);
-    DrawModeCaption(lower_, static_cast<StatusPicture>(6));
-    DrawModeCaption(lower_, static_cast<StatusPicture>(-1));
+    DrawModeCaption(lower_, objects_, static_cast<StatusPicture>(6));
+    DrawModeCaption(lower_, objects_, static_cast<StatusPicture>(-1));
     EXPECT_TRUE(ChangedBounds(before, lower_).IsEmpty());
 }
 

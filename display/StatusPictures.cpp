@@ -1,0 +1,33 @@
+#include "display/StatusPictures.h"
+
+#include <QString>
+
+namespace lumet {
+
+namespace {
+
+// Caption resources in StatusPicture order.
+constexpr std::array<int, 6> kCaptionResources{167, 166, 168, 171, 170, 212};
+constexpr int kErrorIconResource = 169;
+
+Bitmap LoadResource(int number) {
+    return Bitmap::Load(QStringLiteral(":/bitmaps/%1.bmp").arg(number));
+}
+
+} // namespace
+
+StatusPictures StatusPictures::Load() {
+    StatusPictures pictures;
+    for (std::size_t i = 0; i < kCaptionResources.size(); ++i) {
+        pictures.captions_[i] = LoadResource(kCaptionResources[i]);
+    }
+    pictures.errorIcon_ = LoadResource(kErrorIconResource);
+    return pictures;
+}
+
+const Bitmap* StatusPictures::Caption(StatusPicture mode) const {
+    const auto index = static_cast<std::size_t>(static_cast<int>(mode));
+    return index < captions_.size() ? &captions_[index] : nullptr;
+}
+
+} // namespace lumet
