@@ -12,10 +12,15 @@ namespace {
 // among them, before the buffers go on the screen.
 constexpr int kPumpBeforeCopy = 998;
 
-void CopyToWindow(DialogWindow& window, Point origin, int width, int height,
-                  const DeviceContext& source) {
-    ClientDc dc(window);
-    dc->BitBlt(origin.x, origin.y, width, height, source, 0, 0, Rop::SrcCopy);
+// A panel goes over the controls that stand on it (the settings fields, RESET, the
+// export buttons); they are painted again on top so that their contents stay seen.
+void CopyPanelToWindow(DialogWindow& window, Point origin, int width, int height,
+                       const DeviceContext& panel) {
+    {
+        ClientDc dc(window);
+        dc->BitBlt(origin.x, origin.y, width, height, panel, 0, 0, Rop::SrcCopy);
+    }
+    window.RepaintControlsOver(Rect{origin.x, origin.y, origin.x + width, origin.y + height});
 }
 
 } // namespace
@@ -23,16 +28,16 @@ void CopyToWindow(DialogWindow& window, Point origin, int width, int height,
 int DisplayOverlay::OverlayDisplayArea(bool addressEntryMode) {
     ++passCount_;
     if (report_.ReportPanelOpen()) {
-        CopyToWindow(window_, DisplayBuffers::kReportOrigin, DisplayBuffers::kReportWidth,
+        CopyPanelToWindow(window_, DisplayBuffers::kReportOrigin, DisplayBuffers::kReportWidth,
                      DisplayBuffers::kReportHeight, buffers_.reportPanel);
     }
     if (panels_.SettingsPanelOpen()) {
-        CopyToWindow(window_, DisplayBuffers::kDisplayOrigin, DisplayBuffers::kPanelWidth,
+        CopyPanelToWindow(window_, DisplayBuffers::kDisplayOrigin, DisplayBuffers::kPanelWidth,
                      DisplayBuffers::kPanelHeight, buffers_.settingsPanel);
         return 0;
     }
     if (panels_.AboutPanelOpen()) {
-        CopyToWindow(window_, DisplayBuffers::kDisplayOrigin, DisplayBuffers::kPanelWidth,
+        CopyPanelToWindow(window_, DisplayBuffers::kDisplayOrigin, DisplayBuffers::kPanelWidth,
                      DisplayBuffers::kPanelHeight, buffers_.aboutPanel);
         return 0;
     }

@@ -119,6 +119,18 @@ void DialogWindow::InvalidateArea(const Rect& rect, const Control* except) {
     }
 }
 
+void DialogWindow::RepaintControlsOver(const Rect& rect) {
+    const Rect area = rect.Normalized();
+    for (auto control = controls_.rbegin(); control != controls_.rend(); ++control) {
+        const Rect& bounds = (*control)->rect_;
+        const Rect overlap = area.Intersected(bounds);
+        if ((*control)->IsVisible() && !overlap.IsEmpty()) {
+            (*control)->InvalidateRect(overlap.Translated(-bounds.left, -bounds.top));
+            (*control)->SendPaint();
+        }
+    }
+}
+
 void DialogWindow::SendPaint() {
     const Rect bounds = invalid_.Bounds().Intersected(surface_.ClientRect());
     const Rect area = bounds.IsEmpty() ? Rect{} : bounds;

@@ -76,6 +76,10 @@ public:
     // The dialog and every control over rect, as when rect is uncovered.
     void InvalidateArea(const Rect& rect, const Control* except = nullptr);
     Rect InvalidBounds() const { return invalid_.Bounds(); }
+    // Paints at once every visible control over rect, lowest in the z-order first:
+    // after drawing that went over the controls, as a window whose children clip its
+    // drawing would never have lost them.
+    void RepaintControlsOver(const Rect& rect);
     // WM_PAINT, sent: OnEraseBackground when erasing is due, then OnPaint with the
     // invalid bounds, possibly empty; the area is valid afterwards.
     void SendPaint();

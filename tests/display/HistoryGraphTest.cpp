@@ -220,6 +220,37 @@ TEST_F(HistoryGraphTest, AFirstFailedProbeMovesTheLabelsToTheNewestEmptySlot) {
     ExpectLabel(306, " 000 ", kMaximumColor);
 }
 
+TEST_F(HistoryGraphTest, LabelsAtAdjacentAnchorsCoverEachOtherMinimumFirstMaximumLast) {
+    // Boxes at 303, 306 and 309 each reach under the next one's: only the drawing
+    // order decides which colour ends in the shared columns.
+    const SampleHistory history = MakeHistory({{101, 10}, {102, 20}, {103, 30}}, true);
+    ASSERT_EQ(history.minimumRtt(), 10u);
+    ASSERT_EQ(history.averageRtt(), 20u);
+    ASSERT_EQ(history.maximumRtt(), 30u);
+    Draw(history, 1);
+    const std::pair<Rect, Color> shown[] = {{Rect{303, 31, 306, 40}, kMinimumColor},
+                                            {Rect{306, 31, 309, 40}, kAverageColor},
+                                            {Rect{309, 31, kGraphWidth, 40}, kMaximumColor}};
+    for (const auto& [columns, color] : shown) {
+        SCOPED_TRACE("columns from " + std::to_string(columns.left));
+        const int colored = CountGraph(columns, color);
+        EXPECT_GT(colored, 0);
+        EXPECT_EQ(colored + CountGraph(columns, kBlack), columns.Width() * columns.Height());
+    }
+}
+
+TEST_F(HistoryGraphTest, TheOldestDrawnSlotAnchorsItsLabelAtColumn3) {
+    // Slot 0 takes part in the statistics but is never drawn nor labelled.
+    const SampleHistory history = MakeHistory({{0, 60}, {1, 40}}, true);
+    ASSERT_EQ(history.minimumRtt(), 40u);
+    ASSERT_EQ(history.averageRtt(), 50u);
+    ASSERT_EQ(history.maximumRtt(), 60u);
+    Draw(history, 1);
+    ExpectLabel(3, " 040 ", kMinimumColor);
+    EXPECT_EQ(CountLitOutside({LabelBox(3)}), 0);
+    EXPECT_EQ(CountGraph(Rect{0, 0, kGraphWidth, 29}, kLightCyan), 2 * 1);
+}
+
 TEST_F(HistoryGraphTest, OverlappingLabelInversionsCancelPixelByPixel) {
     // Without a font the text paints nothing and only the inversions show.
     objects_.smallArialFont = Font{};

@@ -1,4 +1,5 @@
 #include "WindowFixture.h"
+#include "platform/window/EditControl.h"
 #include "platform/window/StaticControl.h"
 #include "platform/window/UpdateRegion.h"
 
@@ -94,6 +95,27 @@ TEST_F(PaintTest, MessagesPostedByTheDialogPaintComeBeforeTheControlsPaint) {
     Drain();
     EXPECT_EQ(order, (std::vector<std::string>{"dialog", "overlay"}));
     EXPECT_FALSE(statics.IsInvalid());
+}
+
+TEST_F(PaintTest, RepaintControlsOverPaintsOnlyTheVisibleControlsInTheArea) {
+    EditControl inside(5, Rect{10, 10, 20, 20});
+    EditControl hidden(6, Rect{30, 10, 40, 20});
+    EditControl outside(7, Rect{100, 10, 110, 20});
+    for (EditControl* control : {&inside, &hidden, &outside}) {
+        window.AddControl(*control);
+    }
+    hidden.ShowWindow(false);
+    Drain();
+    constexpr Color kRed{255, 0, 0};
+    {
+        ClientDc dc(window);
+        dc->FillRect(Rect{0, 0, 360, 116}, Brush::Solid(kRed));
+    }
+    window.RepaintControlsOver(Rect{0, 0, 50, 50});
+    EXPECT_NE(SurfacePixel(window, 15, 15), kRed);
+    EXPECT_EQ(SurfacePixel(window, 35, 15), kRed);
+    EXPECT_EQ(SurfacePixel(window, 105, 15), kRed);
+    EXPECT_FALSE(inside.IsInvalid());
 }
 
 TEST_F(PaintTest, InvalidationIsClippedToTheVisibleClientArea) {
