@@ -1,125 +1,65 @@
 #!/usr/bin/env bash
-# Runs the real program as a person would, in an X server of its own (Xvfb) and in a
-# network namespace of its own so that no probe can leave the machine: a click on RUN
-# tests 127.0.0.1 four times, the display area must change, QT must end the program
-# with 0 and leave the settings saved; a second start ends with Escape, which saves
-# the window's new position.
+# Runs the real program as a person would (see end_to_end_session.sh): a click on RUN
+# tests 127.0.0.1 four times; the scale must end with the bar and pointer of a loopback
+# run, the status line with READY and the count 004; QT must end the program with 0
+# and leave the settings saved; a second start ends with Escape, which saves the
+# window's new position.
 # Usage: lumet_end_to_end.sh <lumet> <resource directory>
 set -euo pipefail
-lumet=$(realpath "$1")
-resources=$(realpath "$2")
-
-for tool in Xvfb xdotool import compare unshare; do
-    if ! command -v "$tool" > /dev/null; then
-        echo "needs $tool (packages xvfb, xdotool, imagemagick)"
-        exit 77
-    fi
-done
-if [ "${LUMET_IN_NAMESPACE:-}" != 1 ]; then
-    if ! unshare --net true 2>/dev/null; then
-        echo "needs root (CAP_SYS_ADMIN) to create a network namespace"
-        exit 77
-    fi
-    exec env LUMET_IN_NAMESPACE=1 unshare --net "$0" "$@"
-fi
-
-ip link set lo up
-work=$(mktemp -d)
-xvfb_pid=
-lumet_pid=
-cleanup() {
-    [ -n "$lumet_pid" ] && kill "$lumet_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAILED: $*"; exit 1; }
-
-# The program's directory: the help file and a server list of our own (never the
-# shipped one, whose hosts are on the Internet).
-mkdir -p "$work/run" "$work/config/Orbisk"
-cp "$resources/lumet.hlp" "$work/run/"
-printf '127.0.0.1\n' > "$work/run/random.lst"
-profile="$work/config/Orbisk/lumet.conf"
-printf '[1.0]\nPingCount=4\nPingInterval=1\nLastIPAddr=127.0.0.1\nLeftPos=0\nTopPos=0\n' > "$profile"
-export XDG_CONFIG_HOME="$work/config"
-# Under the leak checker of a sanitizer build: the session bus library keeps an
-# allocation of its own until the process ends.
-printf 'leak:libdbus-1.so\n' > "$work/lsan.supp"
-export LSAN_OPTIONS="suppressions=$work/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
-export XDG_RUNTIME_DIR="$work/xdg-runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3> "$work/display" 2> "$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n 1 "$work/display")"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
-
-start_lumet() {
-    (cd "$work/run" && exec "$lumet") > "$work/lumet.log" 2>&1 &
-    lumet_pid=$!
-    window=
-    for _ in $(seq 100); do
-        window=$(xdotool search --name '^Ping$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
-        sleep 0.1
-    done
-    [ -n "$window" ] || fail "no window named Ping"
-    eval "$(xdotool getwindowgeometry --shell "$window")"
-    left=$X
-    top=$Y
-    # The deferred set-up and the first overlay come right after the first paint.
-    sleep 1
-}
-
-# Pixels that differ between two screenshots inside a client rectangle.
-differing() { # before after x y width height
-    local area="$5x$6+$((left + $3))+$((top + $4))"
-    convert "$1" -crop "$area" +repage "$work/crop-a.png"
-    convert "$2" -crop "$area" +repage "$work/crop-b.png"
-    compare -metric AE "$work/crop-a.png" "$work/crop-b.png" null: 2>&1 || true
-}
-
-click() { # client x y
-    xdotool mousemove $((left + $1)) $((top + $2))
-    sleep 0.2
-    xdotool mousemove $((left + $1 + 1)) $((top + $2))
-    sleep 0.2
-    xdotool click 1
-}
-
-wait_for_exit() {
-    for _ in $(seq 100); do kill -0 "$lumet_pid" 2>/dev/null || break; sleep 0.1; done
-    kill -0 "$lumet_pid" 2>/dev/null && fail "the program did not end"
-    status=0
-    wait "$lumet_pid" || status=$?
-    lumet_pid=
-    [ "$status" = 0 ] || fail "exit code $status: $(cat "$work/lumet.log")"
-}
+source "${BASH_SOURCE[0]%/*}/end_to_end_session.sh"
+session_enter "$@"
+session_profile PingCount=4 PingInterval=1 LastIPAddr=127.0.0.1 LeftPos=0 TopPos=0
+session_start_x
 
 start_lumet
 [ "$(xdotool getwindowname "$window")" = Ping ] || fail "title before the run"
-import -window root "$work/before.png"
+shot before
 
 click 346 40 # RUN
-title=
-for _ in $(seq 300); do
-    title=$(xdotool getwindowname "$window")
-    [ "$title" = "4 Ping" ] && break
-    sleep 0.1
-done
-[ "$title" = "4 Ping" ] || fail "title after the run: '$title'"
-# The run ends one tick after its last probe with the final scale bar and markers.
-sleep 1
-import -window root "$work/after.png"
-upper=$(differing "$work/before.png" "$work/after.png" 6 30 320 24)
-lower=$(differing "$work/before.png" "$work/after.png" 6 56 320 54)
-echo "changed pixels: upper band $upper, lower band $lower"
-[ "${upper%% *}" -gt 0 ] 2>/dev/null || fail "the scale band did not change"
-[ "${lower%% *}" -gt 0 ] 2>/dev/null || fail "the status line and graph did not change"
+wait_for_title "4 Ping" 300
+# The run ends one tick after its last probe with the final scale and the blinking
+# average pointer, red and dark red in turn.
+wait_for_blink
+marker=$(pixel blink 8 33)
+[ "$marker" = "$RED" ] || [ "$marker" = "$DARK_RED" ] || fail "blinking pointer at (8, 33): $marker"
+# The first move over the window ends the blinking and leaves the red picture.
+point_at 200 20
+shot after
 
-click 343 13 # QT; the first move ends the marker blink
+upper=$(differing before after 6 30 320 24)
+lower=$(differing before after 6 56 320 54)
+echo "changed pixels: upper band $upper, lower band $lower"
+[ "${upper%% *}" -gt 0 ] 2> /dev/null || fail "the scale band did not change"
+[ "${lower%% *}" -gt 0 ] 2> /dev/null || fail "the status line and graph did not change"
+
+# Loopback replies take 0 ms (anything under 8 ms maps to the same columns), and none
+# is lost. The final outline would span scale columns 3 up to the minimum's column
+# and the band the minimum to the maximum: both are empty, and with no loss there is
+# no red penalty bar, so rows 8-23 of the scale (client 38-53) are the bare skin, the
+# top left corner of a bar (client 9, 38) included.
+[ "$(differing before after 6 38 320 16)" = 0 ] || fail "a bar is left in the scale"
+# The markers: minimum, average and maximum fall together at the left end, which
+# leaves only the red average pointer, around client column 7; nothing changes right
+# of column 11 (no green minimum or orange maximum flag).
+[ "$(differing before after 12 30 314 8)" = 0 ] || fail "a marker right of the average pointer"
+[ "$(pixel before 8 31)" = "$BLACK" ] || fail "skin at (8, 31) before the run"
+[ "$(pixel after 8 31)" = "$LIGHT_CYAN" ] || fail "pointer outline at (8, 31): $(pixel after 8 31)"
+[ "$(pixel after 8 33)" = "$RED" ] || fail "pointer fill at (8, 33): $(pixel after 8 33)"
+
+# The status line (client rows 56-66): READY, the caption bitmap 167 copied unchanged
+# to client (9, 57); the count right-aligned in orange, ending at lower display column
+# 318 (client 324), so its three digits lie within client columns 302-323.
+convert "$bitmaps/167.bmp" -crop 155x10+0+0 +repage "$work/ready.png"
+convert "$work/after.png" -crop "155x10+$((left + 9))+$((top + 57))" +repage "$work/caption.png"
+[ "$(compare -metric AE "$work/ready.png" "$work/caption.png" null: 2>&1)" = 0 ] ||
+    fail "the status line does not show READY"
+[ "$(count_colour before 302 56 22 11 "$ORANGE")" = 0 ] || fail "a count before the run"
+count_ink=$(count_colour after 302 56 22 11 "$ORANGE")
+echo "orange pixels of the count: $count_ink"
+[ "$count_ink" -ge 20 ] || fail "no count in the status line"
+[ "$(count_colour after 324 56 2 11 "$ORANGE")" = 0 ] || fail "the count reaches past its field"
+
+click 343 13 # QT
 wait_for_exit
 grep -q '^PingCount=4$' "$profile" || fail "PingCount saved"
 grep -q '^LastIPAddr=127.0.0.1$' "$profile" || fail "LastIPAddr saved"
@@ -130,7 +70,7 @@ grep -q '^TimeOut=1000$' "$profile" || fail "TimeOut saved"
 start_lumet
 xdotool windowmove "$window" 120 90
 sleep 0.5
-xdotool windowfocus "$window" 2>/dev/null || true
+xdotool windowfocus "$window" 2> /dev/null || true
 xdotool mousemove 200 150 key Escape
 wait_for_exit
 grep -q '^LeftPos=120$' "$profile" || fail "LeftPos after Escape: $(grep Pos "$profile")"
