@@ -3,6 +3,7 @@
 #include "platform/gdi/DeviceContext.h"
 #include "report/Dib.h"
 #include "report/ReportLayout.h"
+#include "report/ReportTextPlacer.h"
 
 #include <optional>
 #include <string>
@@ -15,6 +16,8 @@ constexpr int kWidth = 360;
 constexpr int kHeight = 320;
 constexpr Color kWhite{255, 255, 255};
 constexpr Color kBlack{0, 0, 0};
+// Right of the summary box and inside the frame.
+constexpr Rect kLocalAddressRoom{180, 262, 354, 299};
 
 // The picture in colour, white where nothing is drawn.
 Bitmap DrawReportPicture(const ReportData& data, const ReportFonts& fonts,
@@ -30,9 +33,14 @@ Bitmap DrawReportPicture(const ReportData& data, const ReportFonts& fonts,
     dc.SetBkColor(kWhite);
     dc.SetTextColor(kBlack);
     dc.SelectFont(fonts.smallTahoma);
-    // The saved picture is printed and mailed to others, so it names this host.
-    dc.TextOut(180, 262, "Your IP Address:");
-    dc.TextOut(270, 262, data.localAddressText);
+    // The saved picture is printed and mailed to others, so it names this host. An
+    // address too long for the rest of the row goes on the row below.
+    ReportTextPlacer placer(kLocalAddressRoom);
+    placer.Place("Your IP Address:", fonts.smallTahoma, {180, 262}, GiveWay::Stay);
+    placer.Place(data.localAddressText, fonts.smallTahoma, {270, 262}, GiveWay::AfterOrBelow);
+    for (const PlacedText& text : placer.Texts()) {
+        dc.TextOut(text.at.x, text.at.y, text.text);
+    }
     dc.TextOut(10, 302, "Lumet " + std::string(versionString) + " - connection quality report");
 
     DrawReportLayout(dc, kBlack, data, fonts);

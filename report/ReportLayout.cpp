@@ -31,19 +31,37 @@ constexpr Frame kFrames[] = {
     {120, 231, 160, 251}, // the "MAX" label
 };
 
+// Where texts may go: inside the panel's metallic frame (and the file's black one).
+constexpr Rect kTextArea{5, 5, 354, 294};
+// Values inside the boxed summary stay inside it and keep clear of the right-hand
+// column, whose texts come later and could not give way to them.
+constexpr Rect kBoxRoom{31, 117, 179, 274};
+
 struct Label {
     std::string_view text;
     int x;
     int y;
+    // The right-hand column is a list: a label there moves down to a clear row.
+    GiveWay way;
 };
 
 constexpr Label kLabels[] = {
-    {"LUMET REPORT", 30, 10},   {"test performed on", 30, 36}, {"your connection to", 30, 56},
-    {"is rated: ", 30, 76},     {"PING SENT", 40, 120},        {"RETURNED", 40, 140},
-    {"LATENCY (ms)", 40, 190},  {"AVERAGE RTT", 40, 255},      {"MIN", 130, 190},
-    {"MAX", 130, 235},          {"Jitter", 180, 166},          {"Lost Packets", 180, 178},
-    {"Frequency:", 180, 202},   {"Timeout:", 180, 214},        {"TTL:", 180, 226},
-    {"Packet Size:", 180, 238},
+    {"LUMET REPORT", 30, 10, GiveWay::Stay},
+    {"test performed on", 30, 36, GiveWay::Stay},
+    {"your connection to", 30, 56, GiveWay::Stay},
+    {"is rated: ", 30, 76, GiveWay::Stay},
+    {"PING SENT", 40, 120, GiveWay::Stay},
+    {"RETURNED", 40, 140, GiveWay::Stay},
+    {"LATENCY (ms)", 40, 190, GiveWay::Stay},
+    {"AVERAGE RTT", 40, 255, GiveWay::Stay},
+    {"MIN", 130, 190, GiveWay::Stay},
+    {"MAX", 130, 235, GiveWay::Stay},
+    {"Jitter", 180, 166, GiveWay::Below},
+    {"Lost Packets", 180, 178, GiveWay::Below},
+    {"Frequency:", 180, 202, GiveWay::Below},
+    {"Timeout:", 180, 214, GiveWay::Below},
+    {"TTL:", 180, 226, GiveWay::Below},
+    {"Packet Size:", 180, 238, GiveWay::Below},
 };
 
 // 0.03 pixels per millisecond, in exact integer arithmetic, with a one-pixel floor
@@ -72,45 +90,57 @@ void DrawBars(DeviceContext& dc, const ReportData& data, const Pen& solid, const
     }
 }
 
-void DrawValues(DeviceContext& dc, const ReportData& data, const ReportFonts& fonts) {
+void PlaceValues(ReportTextPlacer& placer, const ReportData& data, const ReportFonts& fonts) {
+    const Font& small = fonts.smallTahoma;
+    const Font& medium = fonts.mediumArial;
+    const Font& large = fonts.largeArial;
+    const auto number = [](long long value) { return std::to_string(value); };
     const std::int64_t returned =
         static_cast<std::int64_t>(data.probeCount) - static_cast<std::int64_t>(data.errorCount);
 
-    dc.SelectFont(fonts.mediumArial);
-    dc.TextOut(120, 52, data.addressText);
-    dc.SelectFont(fonts.smallTahoma);
-    dc.TextOut(114, 36, data.StartTimeText() + " UTC");
-    dc.SelectFont(fonts.largeArial);
-    dc.TextOut(70, 72, data.verdict);
-    dc.TextOut(50, 215, std::to_string(data.averageRtt));
-    dc.SelectFont(fonts.mediumArial);
-    dc.TextOut(100, 117, std::to_string(data.probeCount));
-    dc.TextOut(100, 137, std::to_string(returned));
-    dc.TextOut(130, 210, std::to_string(data.minimumRtt));
-    dc.TextOut(130, 255, std::to_string(data.maximumRtt));
-    dc.SelectFont(fonts.smallTahoma);
-    dc.TextOut(124, 139, "(" + std::to_string(data.returnedPercentage) + "%)");
-    dc.TextOut(30, 92, std::to_string(data.score) + "/100");
+    // A value beside its label follows the label; the numbers in the box's lower part,
+    // with a frame or a label to their right and below, move up or left instead.
+    placer.Place(data.addressText, medium, {120, 52}, GiveWay::After);
+    placer.Place(data.StartTimeText() + " UTC", small, {114, 36}, GiveWay::After);
+    placer.Place(data.verdict, large, {70, 72}, GiveWay::After);
+    placer.Place(number(data.averageRtt), large, {50, 215}, GiveWay::UpOrLeft, kBoxRoom);
+    placer.Place(number(data.probeCount), medium, {100, 117}, GiveWay::After, kBoxRoom);
+    placer.Place(number(returned), medium, {100, 137}, GiveWay::After, kBoxRoom);
+    placer.Place(number(data.minimumRtt), medium, {130, 210}, GiveWay::UpOrLeft, kBoxRoom);
+    placer.Place(number(data.maximumRtt), medium, {130, 255}, GiveWay::UpOrLeft, kBoxRoom);
+    placer.Place("(" + number(data.returnedPercentage) + "%)", small, {124, 139}, GiveWay::After,
+                 kBoxRoom);
+    placer.Place(number(data.score) + "/100", small, {30, 92}, GiveWay::Below);
     if (!data.domainName.empty()) {
-        dc.TextOut(180, 118, "originally queried domain name");
-        dc.TextOut(180, 130, data.domainName);
+        placer.Place("originally queried domain name", small, {180, 118}, GiveWay::Below);
+        placer.Place(data.domainName, small, {180, 130}, GiveWay::Below);
     }
     if (data.errorCount == 0) {
-        dc.TextOut(180, 154, "No Errors");
+        placer.Place("No Errors", small, {180, 154}, GiveWay::Below);
     } else if (data.errorCount >= 1) {
-        dc.TextOut(180, 154, data.errorCount > 1 ? "Errors" : "Error");
-        dc.TextOut(270, 154, std::to_string(data.errorCount));
+        placer.Place(data.errorCount > 1 ? "Errors" : "Error", small, {180, 154}, GiveWay::Below);
+        placer.Place(number(data.errorCount), small, {270, 154}, GiveWay::After);
     }
-    dc.TextOut(270, 166, "n/a"); // jitter is not measured
-    dc.TextOut(270, 178, "n/a"); // nor are lost packets told from failed ones
-    dc.TextOut(270, 202, std::to_string(data.pingInterval) + " sec.");
-    dc.TextOut(270, 214, std::to_string(data.timeOut) + " ms");
-    dc.TextOut(270, 226, std::to_string(static_cast<int>(data.replyTtl)));
+    placer.Place("n/a", small, {270, 166}, GiveWay::After); // jitter is not measured
+    placer.Place("n/a", small, {270, 178},
+                 GiveWay::After); // nor are lost packets told from failed ones
+    placer.Place(number(data.pingInterval) + " sec.", small, {270, 202}, GiveWay::After);
+    placer.Place(number(data.timeOut) + " ms", small, {270, 214}, GiveWay::After);
+    placer.Place(number(data.replyTtl), small, {270, 226}, GiveWay::After);
     // The ICMP header's 8 bytes count as part of the packet.
-    dc.TextOut(270, 238, std::to_string(static_cast<int>(data.replyDataSize) + 8) + " ");
+    placer.Place(number(data.replyDataSize + 8) + " ", small, {270, 238}, GiveWay::After);
 }
 
 } // namespace
+
+std::vector<PlacedText> LayOutReportTexts(const ReportData& data, const ReportFonts& fonts) {
+    ReportTextPlacer placer(kTextArea);
+    for (const Label& label : kLabels) {
+        placer.Place(label.text, fonts.smallTahoma, {label.x, label.y}, label.way);
+    }
+    PlaceValues(placer, data, fonts);
+    return placer.Texts();
+}
 
 void DrawReportLayout(DeviceContext& dc, Color color, const ReportData& data,
                       const ReportFonts& fonts) {
@@ -127,11 +157,10 @@ void DrawReportLayout(DeviceContext& dc, Color color, const ReportData& data,
     DrawBars(dc, data, solid, dotted);
 
     dc.SelectPen(solid);
-    dc.SelectFont(fonts.smallTahoma);
-    for (const Label& label : kLabels) {
-        dc.TextOut(label.x, label.y, label.text);
+    for (const PlacedText& text : LayOutReportTexts(data, fonts)) {
+        dc.SelectFont(text.font);
+        dc.TextOut(text.at.x, text.at.y, text.text);
     }
-    DrawValues(dc, data, fonts);
 
     dc.SelectFont(oldFont);
     dc.SelectBrush(oldBrush);

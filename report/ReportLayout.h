@@ -4,8 +4,16 @@
 #include "platform/gdi/DeviceContext.h"
 #include "report/ReportData.h"
 #include "report/ReportFonts.h"
+#include "report/ReportTextPlacer.h"
+
+#include <vector>
 
 namespace lumet {
+
+// The picture's texts in drawing order, each at its place in the layout unless, with
+// these fonts, it would run into a text drawn before it; then it gives way as little
+// as it must. A value too long for its room is cut.
+std::vector<PlacedText> LayOutReportTexts(const ReportData& data, const ReportFonts& fonts);
 
 // The report picture in one colour: the boxed summary, the bar chart of the newest 64
 // samples, the labels and the values. Lines take `color`; text takes the context's

@@ -29,16 +29,16 @@ int DisplayOverlay::OverlayDisplayArea(bool addressEntryMode) {
     ++passCount_;
     if (report_.ReportPanelOpen()) {
         CopyPanelToWindow(window_, DisplayBuffers::kReportOrigin, DisplayBuffers::kReportWidth,
-                     DisplayBuffers::kReportHeight, buffers_.reportPanel);
+                          DisplayBuffers::kReportHeight, buffers_.reportPanel);
     }
     if (panels_.SettingsPanelOpen()) {
         CopyPanelToWindow(window_, DisplayBuffers::kDisplayOrigin, DisplayBuffers::kPanelWidth,
-                     DisplayBuffers::kPanelHeight, buffers_.settingsPanel);
+                          DisplayBuffers::kPanelHeight, buffers_.settingsPanel);
         return 0;
     }
     if (panels_.AboutPanelOpen()) {
         CopyPanelToWindow(window_, DisplayBuffers::kDisplayOrigin, DisplayBuffers::kPanelWidth,
-                     DisplayBuffers::kPanelHeight, buffers_.aboutPanel);
+                          DisplayBuffers::kPanelHeight, buffers_.aboutPanel);
         return 0;
     }
     if (addressEntryMode) {
@@ -46,6 +46,11 @@ int DisplayOverlay::OverlayDisplayArea(bool addressEntryMode) {
     }
     addressField_.EnableWindow(false);
     controller_.WaitPumping(kPumpBeforeCopy);
+    // Controls still waiting to paint would land on the displays after the copy, and no
+    // later pass may come to cover them: after an expose (the report panel growing the
+    // window) every control waits, each for a paint pass of its own, and the address
+    // field's ground would cut off the status line's lower rows.
+    window_.PaintAll();
     ClientDc dc(window_);
     // The upper buffer has only its 24 rows; the copy leaves the two rows between the
     // bands to the skin.

@@ -137,6 +137,36 @@ TEST_F(BitmapReportTest, InsideTheFrameIsTheLayoutInBlackPlusTheLocalAddress) {
         << "an address not yet found leaves the field empty";
 }
 
+TEST_F(BitmapReportTest, LocalAddressStaysClearOfItsLabelAndInsideTheFrame) {
+    // The label's glyphs with the blank column either side that keeps words apart.
+    const Rect label = test::LoneInk("Your IP Address:", fonts_.smallTahoma, {180, 262});
+    const Rect labelAndGap{label.left - 1, label.top, label.right + 1, label.bottom};
+    const struct {
+        const char* address;
+        bool onTheLabelsRow;
+    } cases[] = {{"10.0.0.1", true}, {"192.168.1.20", true}, {"255.255.255.255", false}};
+    for (const auto& c : cases) {
+        ReportData data = test::ThirtyTwoProbeRun();
+        data.localAddressText = c.address;
+        ReportData unknown = data;
+        unknown.localAddressText.clear();
+        const Bitmap shown = WriteAndLoad(data);
+        const Rect address = test::DifferenceBox(shown, WriteAndLoad(unknown));
+        ASSERT_FALSE(address.IsEmpty()) << c.address;
+        EXPECT_FALSE(test::Overlap(address, labelAndGap)) << c.address;
+        EXPECT_LT(address.right, 357) << c.address << ": inside the frame";
+        EXPECT_LT(address.bottom, 299) << c.address;
+        if (c.onTheLabelsRow) {
+            EXPECT_LT(address.top, label.bottom) << c.address;
+            EXPECT_GT(address.left, label.right) << c.address;
+        } else {
+            EXPECT_GE(address.top, label.bottom) << c.address << ": on the row below";
+            EXPECT_EQ(address.left, test::LoneInk(c.address, fonts_.smallTahoma, {180, 0}).left)
+                << c.address << ": under the label";
+        }
+    }
+}
+
 TEST_F(BitmapReportTest, ChartOfA32ProbeRunFillsOnlyItsRightHalf) {
     const Bitmap picture = WriteAndLoad(test::ThirtyTwoProbeRun());
     for (int x = 94; x <= 156; x += 2) {

@@ -221,11 +221,17 @@ struct Text {
     const Font* font;
 };
 
-// Every text of a 32-probe run's picture and where it goes.
+// Every text of a 32-probe run's picture and where it goes: where the layout puts it,
+// unless with these fonts it would run into an earlier text.
 std::vector<Text> ExpectedTexts(const ReportFonts& fonts) {
     const Font* small = &fonts.smallTahoma;
     const Font* large = &fonts.largeArial;
     const Font* medium = &fonts.mediumArial;
+    // Just past a label's cell, as a text that follows it is placed.
+    const auto after = [&fonts](const char* label) {
+        return 30 + fonts.smallTahoma.TextWidth(QString::fromLatin1(label));
+    };
+    const int blank = fonts.smallTahoma.TextWidth(QStringLiteral(" "));
     return {
         {"LUMET REPORT", 30, 10, small},
         {"test performed on", 30, 36, small},
@@ -238,16 +244,17 @@ std::vector<Text> ExpectedTexts(const ReportFonts& fonts) {
         {"MIN", 130, 190, small},
         {"MAX", 130, 235, small},
         {"Jitter", 180, 166, small},
-        {"Lost Packets", 180, 178, small},
+        {"Lost Packets", 180, 179, small}, // clear of the descender of "Jitter"
         {"Frequency:", 180, 202, small},
         {"Timeout:", 180, 214, small},
         {"TTL:", 180, 226, small},
         {"Packet Size:", 180, 238, small},
-        {"127.0.0.1", 120, 52, medium},
-        {"Wed Jan 02 02:03:55 1980 UTC", 114, 36, small},
-        {"BAD", 70, 72, large},
-        {"500", 50, 215, large},
-        {"32", 100, 117, medium},
+        // These follow their labels, which are longer than the layout allows for.
+        {"127.0.0.1", after("your connection to") + blank, 52, medium},
+        {"Wed Jan 02 02:03:55 1980 UTC", after("test performed on") + blank, 36, small},
+        {"BAD", after("is rated: "), 72, large}, // "is rated: " ends in a blank of its own
+        {"500", 50, 214, large},                 // clear of "AVERAGE RTT" below it
+        {"32", 101, 117, medium},                // a blank column after "PING SENT"
         {"32", 100, 137, medium},
         {"500", 130, 210, medium},
         {"500", 130, 255, medium},

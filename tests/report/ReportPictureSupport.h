@@ -5,8 +5,10 @@
 #include "report/ReportFonts.h"
 #include "report/ReportLayout.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace lumet::test {
@@ -55,6 +57,59 @@ inline bool HasInk(const Bitmap& bitmap, const Rect& rect, Color paper) {
         }
     }
     return false;
+}
+
+// The smallest rectangle holding every pixel of the bitmap inside `within` that
+// differs from `paper`; empty when there is none.
+inline Rect InkBox(const Bitmap& bitmap, const Rect& within, Color paper) {
+    Rect box;
+    for (int y = within.top; y < within.bottom; ++y) {
+        for (int x = within.left; x < within.right; ++x) {
+            if (bitmap.Pixel(x, y) == paper) {
+                continue;
+            }
+            box = box.IsEmpty() ? Rect{x, y, x + 1, y + 1}
+                                : Rect{std::min(box.left, x), std::min(box.top, y),
+                                       std::max(box.right, x + 1), std::max(box.bottom, y + 1)};
+        }
+    }
+    return box;
+}
+
+// The smallest rectangle holding every pixel where two pictures of one size differ.
+inline Rect DifferenceBox(const Bitmap& a, const Bitmap& b) {
+    Rect box;
+    for (int y = 0; y < a.Height(); ++y) {
+        for (int x = 0; x < a.Width(); ++x) {
+            if (a.Pixel(x, y) == b.Pixel(x, y)) {
+                continue;
+            }
+            box = box.IsEmpty() ? Rect{x, y, x + 1, y + 1}
+                                : Rect{std::min(box.left, x), std::min(box.top, y),
+                                       std::max(box.right, x + 1), std::max(box.bottom, y + 1)};
+        }
+    }
+    return box;
+}
+
+inline bool Overlap(const Rect& a, const Rect& b) {
+    return !a.IsEmpty() && !b.IsEmpty() && !a.Intersected(b).IsEmpty();
+}
+
+// The text alone, black on a white 360 × 320 picture, its cell's corner at `at`.
+inline Bitmap DrawAlone(std::string_view text, const Font& font, Point at) {
+    DeviceContext dc{Bitmap(360, 320)};
+    dc.FillRect(Rect{0, 0, 360, 320}, Brush::Solid(kPaper));
+    dc.SetBkColor(kPaper);
+    dc.SetTextColor(kInk);
+    dc.SelectFont(font);
+    dc.TextOut(at.x, at.y, text);
+    return dc.CurrentBitmap();
+}
+
+// Where the glyphs of the text reach when it is drawn alone at `at`.
+inline Rect LoneInk(std::string_view text, const Font& font, Point at) {
+    return InkBox(DrawAlone(text, font, at), Rect{0, 0, 360, 320}, kPaper);
 }
 
 // The rows of column x, from `top` to `bottom` exclusive, whose pixel differs from
