@@ -16,17 +16,6 @@ bool Overlap(const Rect& a, const Rect& b) {
     return !a.IsEmpty() && !b.IsEmpty() && !a.Intersected(b).IsEmpty();
 }
 
-Rect Union(const Rect& a, const Rect& b) {
-    if (a.IsEmpty()) {
-        return b;
-    }
-    if (b.IsEmpty()) {
-        return a;
-    }
-    return Rect{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-                std::max(a.bottom, b.bottom)};
-}
-
 // Glyphs of two texts side by side need a blank column between them, or they read
 // as one word.
 Rect WidenedByAColumn(const Rect& ink) {
@@ -96,7 +85,7 @@ ReportTextPlacer::Shape ReportTextPlacer::Measure(std::string_view text, const F
     for (int y = 0; y < glyphs.Height(); ++y) {
         for (int x = 0; x < glyphs.Width(); ++x) {
             if (glyphs.Pixel(x, y) != kUnlit) {
-                ink = Union(ink, Rect{x - margin, y - margin, x - margin + 1, y - margin + 1});
+                ink = ink.United(Rect{x - margin, y - margin, x - margin + 1, y - margin + 1});
             }
         }
     }
@@ -106,7 +95,7 @@ ReportTextPlacer::Shape ReportTextPlacer::Measure(std::string_view text, const F
 std::string ReportTextPlacer::CutToWidth(std::string_view text, const Font& font, int width) {
     const auto fits = [&font, width](std::string_view candidate) {
         const Shape shape = Measure(candidate, font);
-        return Union(shape.cell, shape.ink).right <= width;
+        return shape.cell.United(shape.ink).right <= width;
     };
     if (fits(text)) {
         return std::string(text);
@@ -139,7 +128,7 @@ bool ReportTextPlacer::IsClear(const Shape& shape, Point at) const {
 }
 
 bool ReportTextPlacer::Fits(const Shape& shape, Point at, const Rect& room) {
-    const Rect box = Union(shape.cell, shape.ink).Translated(at.x, at.y);
+    const Rect box = shape.cell.United(shape.ink).Translated(at.x, at.y);
     return box.IsEmpty() || (box.left >= room.left && box.top >= room.top &&
                              box.right <= room.right && box.bottom <= room.bottom);
 }

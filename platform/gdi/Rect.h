@@ -29,6 +29,18 @@ struct Rect {
                     std::min(right, other.right), std::min(bottom, other.bottom)};
     }
 
+    // The smallest rectangle holding both; an empty one adds nothing.
+    constexpr Rect United(const Rect& other) const {
+        if (IsEmpty()) {
+            return other;
+        }
+        if (other.IsEmpty()) {
+            return *this;
+        }
+        return Rect{std::min(left, other.left), std::min(top, other.top),
+                    std::max(right, other.right), std::max(bottom, other.bottom)};
+    }
+
     constexpr Rect Translated(int dx, int dy) const {
         return Rect{left + dx, top + dy, right + dx, bottom + dy};
     }

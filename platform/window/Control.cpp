@@ -9,17 +9,6 @@ namespace lumet {
 
 namespace {
 
-Rect Union(const Rect& a, const Rect& b) {
-    if (a.IsEmpty()) {
-        return b;
-    }
-    if (b.IsEmpty()) {
-        return a;
-    }
-    return Rect{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-                std::max(a.bottom, b.bottom)};
-}
-
 const InputMessage kNoMessage{};
 
 } // namespace
@@ -80,7 +69,7 @@ void Control::InvalidateRect(const Rect& rect) {
     if (area.IsEmpty()) {
         return;
     }
-    invalid_ = Union(invalid_, area);
+    invalid_ = invalid_.United(area);
     if (window_ != nullptr) {
         window_->SchedulePaint();
     }

@@ -52,6 +52,14 @@ TEST(DeviceContextTest, PensWiderThanTwoPixelsAreRefused) {
     EXPECT_EQ(Pen::Solid(kRed, 0).Width(), 1);
 }
 
+TEST(RectTest, UnitedCoversBothAndIgnoresEmptyRectangles) {
+    const Rect a{10, 20, 30, 40};
+    EXPECT_EQ(a.United(Rect{25, 5, 50, 30}), (Rect{10, 5, 50, 40}));
+    // An empty rectangle far away must not stretch the union towards it.
+    EXPECT_EQ(a.United(Rect{100, 100, 100, 120}), a);
+    EXPECT_EQ((Rect{0, 0, 0, 0}).United(a), a);
+}
+
 TEST(FillRectTest, FillsLeftTopInclusiveRightBottomExclusiveIgnoringTheMixMode) {
     DeviceContext dc = FilledContext(8, 8, kSkin);
     dc.SetROP2(Rop2::XorPen);

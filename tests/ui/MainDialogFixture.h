@@ -85,6 +85,16 @@ protected:
         return *dialog;
     }
 
+    // Waits until a test has ended: idle, and its tick timer stopped.
+    static bool WaitForIdle(MainDialog& made) {
+        return QTest::qWaitFor(
+            [&made] {
+                return made.Controller().testState() == TestState::Idle &&
+                       !made.Window().GetTimers().IsRunning(TestController::kProbeTimerId);
+            },
+            5000);
+    }
+
     // Runs the dialog modally. The script runs once the display area is set up and
     // the first overlay pass is done; the dialog then ends with OK unless the script
     // ended it. Returns the modal result.

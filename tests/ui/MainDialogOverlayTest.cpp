@@ -119,12 +119,7 @@ protected:
     static void RunTwoProbes(MainDialog& made) {
         const MouseWiggler wiggler(made.Window());
         Click(made.Window(), CenterOf(*made.Controls().Find(Id::kRunButton)));
-        ASSERT_TRUE(QTest::qWaitFor(
-            [&made] {
-                return made.Controller().testState() == TestState::Idle &&
-                       !made.Window().GetTimers().IsRunning(TestController::kProbeTimerId);
-            },
-            5000));
+        ASSERT_TRUE(WaitForIdle(made));
         Settle();
         ASSERT_EQ(made.Controller().probeCount(), 2);
     }

@@ -35,12 +35,7 @@ protected:
         DialogWindow& window = made.Window();
         const MouseWiggler wiggler(window);
         Click(window, CenterOf(*made.Controls().Find(Id::kRunButton)));
-        ASSERT_TRUE(QTest::qWaitFor(
-            [&made] {
-                return made.Controller().testState() == TestState::Idle &&
-                       !made.Window().GetTimers().IsRunning(TestController::kProbeTimerId);
-            },
-            5000));
+        ASSERT_TRUE(WaitForIdle(made));
         Settle();
     }
 

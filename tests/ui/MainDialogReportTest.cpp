@@ -96,15 +96,6 @@ protected:
         }
         return count;
     }
-
-    static bool WaitForIdle(MainDialog& made) {
-        return QTest::qWaitFor(
-            [&] {
-                return made.Controller().testState() == TestState::Idle &&
-                       !made.Window().GetTimers().IsRunning(TestController::kProbeTimerId);
-            },
-            5000);
-    }
 };
 
 TEST_F(MainDialogReportTest, ReportAfterARunWritesBothFilesAndSlidesThePanelOpenAndShut) {

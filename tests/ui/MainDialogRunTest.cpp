@@ -20,15 +20,6 @@ protected:
     static bool WaitForTitle(DialogWindow& window, const std::string& title) {
         return QTest::qWaitFor([&] { return window.GetWindowText() == title; }, 5000);
     }
-
-    static bool WaitForIdle(MainDialog& made) {
-        return QTest::qWaitFor(
-            [&] {
-                return made.Controller().testState() == TestState::Idle &&
-                       !made.Window().GetTimers().IsRunning(TestController::kProbeTimerId);
-            },
-            5000);
-    }
 };
 
 TEST_F(MainDialogRunTest, RunProbesTheShownAddressAndTheDisplayAreaComesAlive) {
