@@ -48,8 +48,7 @@ QRgb Combine(QRgb destination, QRgb source, Rop rop) {
 
 // The two rows never overlap (a blit reads from a copy of its source), and saying so
 // lets the compiler combine several pixels per instruction.
-template <Rop rop>
-void CombineRun(QRgb* __restrict to, const QRgb* __restrict from, int count) {
+template <Rop rop> void CombineRun(QRgb* __restrict to, const QRgb* __restrict from, int count) {
     for (int i = 0; i < count; ++i) {
         to[i] = Combine(to[i], from[i], rop);
     }
@@ -235,10 +234,9 @@ void DeviceContext::Blit(const Rect& destination, const DeviceContext& source, i
     // this very bitmap: writing below detaches the destination from it.
     const QImage sourceImage = source.bitmap_.image_;
     const bool sameFormat = source.bitmap_.IsMonochrome() == bitmap_.IsMonochrome();
-    if (sameFormat && sourceWidth == destination.Width() &&
-        sourceHeight == destination.Height()) {
-        CopyUnscaled(visible, sourceImage, sourceX + visible.left - destination.left,
-                     sourceY + visible.top - destination.top, rop);
+    if (sameFormat && sourceWidth == destination.Width() && sourceHeight == destination.Height()) {
+        CopyUnscaled(visible, sourceImage, static_cast<long long>(sourceX) - destination.left,
+                     static_cast<long long>(sourceY) - destination.top, rop);
         return;
     }
     const std::vector<int> columns =
@@ -279,21 +277,26 @@ void DeviceContext::Blit(const Rect& destination, const DeviceContext& source, i
     }
 }
 
-void DeviceContext::CopyUnscaled(const Rect& visible, const QImage& sourceImage, int sourceX,
-                                 int sourceY, Rop rop) {
-    // Only the part of the rectangle that has source pixels under it changes.
-    const int left = std::max(visible.left, visible.left - sourceX);
-    const int right = std::min(visible.right, visible.left - sourceX + sourceImage.width());
-    const int top = std::max(visible.top, visible.top - sourceY);
-    const int bottom = std::min(visible.bottom, visible.top - sourceY + sourceImage.height());
+void DeviceContext::CopyUnscaled(const Rect& visible, const QImage& sourceImage, long long shiftX,
+                                 long long shiftY, Rop rop) {
+    // Only the part of the rectangle that has source pixels under it changes. 64 bits,
+    // because a caller's source offset may lie anywhere in the int range.
+    const long long left = std::max<long long>(visible.left, -shiftX);
+    const long long right = std::min<long long>(visible.right, sourceImage.width() - shiftX);
+    const long long top = std::max<long long>(visible.top, -shiftY);
+    const long long bottom = std::min<long long>(visible.bottom, sourceImage.height() - shiftY);
     if (left >= right || top >= bottom) {
         return;
     }
+    // Within the visible rectangle and the source image from here on, so int again.
+    const int firstColumn = static_cast<int>(left);
+    const int sourceColumn = static_cast<int>(left + shiftX);
+    const int count = static_cast<int>(right - left);
     QImage& image = bitmap_.image_;
-    for (int y = top; y < bottom; ++y) {
-        const QRgb* from = ConstRow(sourceImage, sourceY + y - visible.top);
+    for (int y = static_cast<int>(top); y < bottom; ++y) {
+        const QRgb* from = ConstRow(sourceImage, static_cast<int>(y + shiftY));
         QRgb* to = Row(image, y);
-        CombineRun(to + left, from + sourceX + left - visible.left, right - left, rop);
+        CombineRun(to + firstColumn, from + sourceColumn, count, rop);
     }
 }
 

@@ -140,10 +140,10 @@ private:
     void PaintPixel(int x, int y, QRgb pixel, Rop2 mix);
     void PaintPixel(int x, int y, QRgb pixel, Rop2 mix, const Rect& clip);
     void StrokeCosmetic(std::span<const Point> path);
-    // A blit whose source and destination have the same size and pixel format;
-    // (sourceX, sourceY) is the source pixel under visible's top left corner.
-    void CopyUnscaled(const Rect& visible, const QImage& sourceImage, int sourceX, int sourceY,
-                      Rop rop);
+    // A blit whose source and destination have the same size and pixel format: the
+    // destination pixel (x, y) takes the source pixel (x + shiftX, y + shiftY).
+    void CopyUnscaled(const Rect& visible, const QImage& sourceImage, long long shiftX,
+                      long long shiftY, Rop rop);
     void Blit(const Rect& destination, const DeviceContext& source, int sourceX, int sourceY,
               int sourceWidth, int sourceHeight, Rop rop);
 

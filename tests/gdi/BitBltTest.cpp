@@ -2,6 +2,7 @@
 #include "tests/gdi/PixelMap.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace lumet {
 namespace {
@@ -113,6 +114,17 @@ TEST(BitBltTest, NonPositiveSizesCopyNothing) {
     DeviceContext destination = FilledContext(4, 4, kBackground);
     destination.BitBlt(0, 0, 0, 4, source, 0, 0, Rop::SrcCopy);
     destination.BitBlt(0, 0, 4, -2, source, 0, 0, Rop::SrcCopy);
+    EXPECT_EQ(CountPixels(destination, Rect{0, 0, 4, 4}, kBackground), 16);
+}
+
+TEST(BitBltTest, SourceOffsetsAtTheEndsOfTheIntRangeCopyNothing) {
+    DeviceContext source = PatternContext(4, 4);
+    DeviceContext destination = FilledContext(4, 4, kBackground);
+    constexpr int kMin = std::numeric_limits<int>::min();
+    constexpr int kMax = std::numeric_limits<int>::max();
+    destination.BitBlt(2, 2, 4, 4, source, kMin, 0, Rop::SrcCopy);
+    destination.BitBlt(0, 1, 4, 4, source, 0, kMax, Rop::SrcCopy);
+    destination.BitBlt(1, 0, 4, 4, source, kMax, kMin, Rop::SrcPaint);
     EXPECT_EQ(CountPixels(destination, Rect{0, 0, 4, 4}, kBackground), 16);
 }
 

@@ -71,6 +71,12 @@ const Run kRuns[] = {
          d.errorCount = 1;
          d.returnedPercentage = 99;
      }},
+    {"FiveDigitCountsWithAHostName",
+     [](ReportData& d) {
+         d.probeCount = 12345;
+         d.errorCount = 0;
+         d.returnedPercentage = 100;
+     }},
     {"LongHostName",
      [](ReportData& d) {
          d.domainName = "a-very-long-host-name.subdomain.example-network.localdomain";
@@ -195,6 +201,25 @@ TEST_F(ReportValuePlacementTest, TopValuesFollowTheirLabelsOnTheirOwnRows) {
         const Rect glyphs = LoneInk(value.text, value.font, value.at);
         const int blank = fonts_.smallTahoma.TextWidth(QStringLiteral(" "));
         EXPECT_GE(glyphs.left - label.right, blank / 2) << line.value << ": a word apart";
+    }
+}
+
+// However long a stay-alive test ran, its counts and percentage show in full.
+TEST_F(ReportValuePlacementTest, CountsAndPercentageAreNeverCut) {
+    for (const int count : {999, 1000, 9999, 10000, 1234567}) {
+        for (const int percentage : {50, 99, 100}) {
+            ReportData data = test::ThirtyTwoProbeRun();
+            data.probeCount = count;
+            data.errorCount = count - count * percentage / 100;
+            data.returnedPercentage = percentage;
+            const std::vector<PlacedText> texts = LayOutReportTexts(data, fonts_);
+            const std::string returned = std::to_string(count - data.errorCount);
+            const std::string share = "(" + std::to_string(percentage) + "%)";
+            Find(texts, std::to_string(count));
+            Find(texts, returned);
+            const PlacedText& placed = Find(texts, share);
+            EXPECT_EQ(placed.at.y, 139) << share << " after " << returned;
+        }
     }
 }
 

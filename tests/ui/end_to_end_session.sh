@@ -40,6 +40,12 @@ session_enter() {
         fi
         exec env LUMET_IN_NAMESPACE=1 unshare --net "$0" "$@"
     fi
+    # Whatever the environment says, go on only where loopback is the one interface up,
+    # so that no probe or name lookup can leave the machine.
+    if ip -o link show up | awk -F': ' '$2 != "lo" { found = 1 } END { exit !found }'; then
+        echo "FAILED: not in a network namespace of the test's own"
+        exit 1
+    fi
     lumet=$(realpath "$1")
     resources=$(realpath "$2")
     bitmaps="$resources/bitmaps"
