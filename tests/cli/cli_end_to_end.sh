@@ -5,21 +5,9 @@
 set -euo pipefail
 cli=$(realpath "$1")
 
-if [ "${LUMET_IN_NAMESPACE:-}" != 1 ]; then
-    if ! unshare --net true 2>/dev/null; then
-        echo "needs root (CAP_SYS_ADMIN) to create a network namespace"
-        exit 77
-    fi
-    exec env LUMET_IN_NAMESPACE=1 unshare --net "$0" "$@"
-fi
-# Whatever the environment says, go on only where loopback is the one interface up,
-# so that no probe or name lookup can leave the machine.
-if ip -o link show up | awk -F': ' '$2 != "lo" { found = 1 } END { exit !found }'; then
-    echo "FAILED: not in a network namespace of the test's own"
-    exit 1
-fi
+source "${BASH_SOURCE[0]%/*}/../support/test_namespace.sh"
+enter_test_namespace "$0" "$@"
 
-ip link set lo up
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export XDG_CONFIG_HOME="$work/config"

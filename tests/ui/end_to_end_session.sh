@@ -12,6 +12,8 @@
 #   session_start_x
 #   start_lumet              as often as it likes
 
+source "${BASH_SOURCE[0]%/*}/../support/test_namespace.sh"
+
 # Colours the program draws with.
 # shellcheck disable=SC2034 # used by the scripts that source this file
 readonly LIGHT_CYAN='#CCFFFF'
@@ -33,23 +35,10 @@ session_enter() {
             exit 77
         fi
     done
-    if [ "${LUMET_IN_NAMESPACE:-}" != 1 ]; then
-        if ! unshare --net true 2> /dev/null; then
-            echo "needs root (CAP_SYS_ADMIN) to create a network namespace"
-            exit 77
-        fi
-        exec env LUMET_IN_NAMESPACE=1 unshare --net "$0" "$@"
-    fi
-    # Whatever the environment says, go on only where loopback is the one interface up,
-    # so that no probe or name lookup can leave the machine.
-    if ip -o link show up | awk -F': ' '$2 != "lo" { found = 1 } END { exit !found }'; then
-        echo "FAILED: not in a network namespace of the test's own"
-        exit 1
-    fi
+    enter_test_namespace "$0" "$@"
     lumet=$(realpath "$1")
     resources=$(realpath "$2")
     bitmaps="$resources/bitmaps"
-    ip link set lo up
     work=$(mktemp -d)
     xvfb_pid=
     lumet_pid=
