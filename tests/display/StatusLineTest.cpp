@@ -2,6 +2,7 @@
 
 #include "probe/IcmpStatusTexts.h"
 #include "res/Resources.h"
+#include "tests/gdi/PixelMap.h"
 
 #include <QString>
 #include <algorithm>
@@ -12,6 +13,9 @@
 
 namespace lumet {
 namespace {
+
+using test::CountPixels;
+using test::PatternContext;
 
 constexpr Color kOrange = Color::FromHex(0xFF9966);
 constexpr Color kRed = Color::FromHex(0xFF0000);
@@ -32,16 +36,6 @@ Color LowerPattern(int x, int y) {
 
 Color BackgroundPattern(int x, int y) {
     return Color{static_cast<std::uint8_t>((3 * x) % 256), static_cast<std::uint8_t>(3 * y), 0x80};
-}
-
-DeviceContext PatternContext(int width, int height, Color (*pattern)(int, int)) {
-    DeviceContext dc{Bitmap(width, height)};
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            dc.SetPixel(x, y, pattern(x, y));
-        }
-    }
-    return dc;
 }
 
 DeviceContext CopyOf(const DeviceContext& source) {
@@ -77,18 +71,6 @@ int Mismatches(const DeviceContext& dc, const Rect& rect, const DeviceContext& s
     for (int y = rect.top; y < rect.bottom; ++y) {
         for (int x = rect.left; x < rect.right; ++x) {
             if (dc.GetPixel(x, y) != source.GetPixel(x + dx, y + dy)) {
-                ++count;
-            }
-        }
-    }
-    return count;
-}
-
-int CountPixels(const DeviceContext& dc, const Rect& rect, Color color) {
-    int count = 0;
-    for (int y = rect.top; y < rect.bottom; ++y) {
-        for (int x = rect.left; x < rect.right; ++x) {
-            if (dc.GetPixel(x, y) == color) {
                 ++count;
             }
         }

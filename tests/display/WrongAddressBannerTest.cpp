@@ -1,6 +1,7 @@
 #include "display/WrongAddressBanner.h"
 
 #include "res/Resources.h"
+#include "tests/gdi/PixelMap.h"
 
 #include <QString>
 #include <cstdint>
@@ -10,6 +11,8 @@
 
 namespace lumet {
 namespace {
+
+using test::PatternContext;
 
 constexpr int kScreenWidth = 360;
 constexpr int kScreenHeight = 116;
@@ -26,16 +29,6 @@ Color ScreenPattern(int x, int y) {
 Color SnapshotPattern(int x, int y) {
     return Color{static_cast<std::uint8_t>(0x80 + y), static_cast<std::uint8_t>((5 * x) % 256),
                  0x20};
-}
-
-DeviceContext PatternContext(int width, int height, Color (*pattern)(int, int)) {
-    DeviceContext dc{Bitmap(width, height)};
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            dc.SetPixel(x, y, pattern(x, y));
-        }
-    }
-    return dc;
 }
 
 Color Or(Color a, Color b) {

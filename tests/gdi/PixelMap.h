@@ -60,6 +60,18 @@ inline DeviceContext FilledContext(int width, int height, Color color) {
     return dc;
 }
 
+// A context whose every pixel takes the color pattern gives it, so that a test can
+// tell where each copied pixel came from.
+inline DeviceContext PatternContext(int width, int height, Color (*pattern)(int, int)) {
+    DeviceContext dc{Bitmap(width, height)};
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            dc.SetPixel(x, y, pattern(x, y));
+        }
+    }
+    return dc;
+}
+
 // How many pixels of rect have exactly this color.
 inline int CountPixels(const DeviceContext& dc, const Rect& rect, Color color) {
     int count = 0;

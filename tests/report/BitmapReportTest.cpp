@@ -1,6 +1,7 @@
 #include "report/BitmapReport.h"
 
 #include "tests/report/ReportPictureSupport.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/RecordingMessageBoxes.h"
 
 #include <QString>
@@ -14,6 +15,10 @@
 namespace lumet {
 namespace {
 
+using test::Le16;
+using test::Le32;
+using test::ReadBytes;
+
 namespace fs = std::filesystem;
 
 using test::BarColumn;
@@ -25,22 +30,6 @@ using test::RowRange;
 
 constexpr int kWidth = 360;
 constexpr int kHeight = 320;
-
-std::vector<std::uint8_t> ReadBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::uint32_t Le32(const std::vector<std::uint8_t>& bytes, std::size_t at) {
-    return static_cast<std::uint32_t>(bytes.at(at)) |
-           static_cast<std::uint32_t>(bytes.at(at + 1)) << 8 |
-           static_cast<std::uint32_t>(bytes.at(at + 2)) << 16 |
-           static_cast<std::uint32_t>(bytes.at(at + 3)) << 24;
-}
-
-std::uint16_t Le16(const std::vector<std::uint8_t>& bytes, std::size_t at) {
-    return static_cast<std::uint16_t>(bytes.at(at) | bytes.at(at + 1) << 8);
-}
 
 class BitmapReportTest : public ::testing::Test {
 protected:

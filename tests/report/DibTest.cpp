@@ -1,6 +1,7 @@
 #include "report/Dib.h"
 
 #include "platform/gdi/DeviceContext.h"
+#include "tests/support/FileBytes.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>
@@ -10,21 +11,13 @@
 namespace lumet {
 namespace {
 
+using test::Le16;
+using test::Le32;
+
 constexpr int kWidth = 360;
 constexpr int kHeight = 320;
 constexpr std::size_t kPixelOffset = 62;
 constexpr std::size_t kStride = 48;
-
-std::uint32_t Le32(const std::vector<std::uint8_t>& bytes, std::size_t at) {
-    return static_cast<std::uint32_t>(bytes.at(at)) |
-           static_cast<std::uint32_t>(bytes.at(at + 1)) << 8 |
-           static_cast<std::uint32_t>(bytes.at(at + 2)) << 16 |
-           static_cast<std::uint32_t>(bytes.at(at + 3)) << 24;
-}
-
-std::uint16_t Le16(const std::vector<std::uint8_t>& bytes, std::size_t at) {
-    return static_cast<std::uint16_t>(bytes.at(at) | bytes.at(at + 1) << 8);
-}
 
 // A monochrome report-sized picture, black except for the given white pixels.
 Bitmap MonochromeWith(std::initializer_list<std::pair<int, int>> whitePixels) {

@@ -1,5 +1,6 @@
 #include "platform/gdi/DeviceContext.h"
 #include "report/Dib.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/FileSizeLimit.h"
 
 #include <QImage>
@@ -16,12 +17,10 @@
 namespace lumet {
 namespace {
 
-namespace fs = std::filesystem;
+using test::Entries;
+using test::ReadBytes;
 
-std::vector<std::uint8_t> ReadBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+namespace fs = std::filesystem;
 
 void WriteText(const fs::path& file, const std::string& text) {
     std::ofstream out(file, std::ios::binary);
@@ -31,15 +30,6 @@ void WriteText(const fs::path& file, const std::string& text) {
 std::string ReadText(const fs::path& file) {
     const std::vector<std::uint8_t> bytes = ReadBytes(file);
     return {bytes.begin(), bytes.end()};
-}
-
-std::vector<std::string> Entries(const fs::path& dir) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 // A report-sized monochrome picture: white with a black frame and one black pixel.

@@ -1,4 +1,5 @@
 #include "report/TextReport.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/RecordingMessageBoxes.h"
 
@@ -15,6 +16,8 @@
 namespace lumet {
 namespace {
 
+using test::Entries;
+
 namespace fs = std::filesystem;
 
 std::string ReadBytes(const fs::path& file) {
@@ -27,15 +30,6 @@ std::string ReadBytes(const fs::path& file) {
 void WriteBytes(const fs::path& file, const std::string& bytes) {
     std::ofstream out(file, std::ios::binary);
     out << bytes;
-}
-
-std::vector<std::string> Entries(const fs::path& dir) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 ReportData SomeReport() {
