@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 namespace lumet {
 
@@ -68,6 +69,10 @@ TestController::TestController(ProbeEngine& engine, TargetResolver& resolver, Ta
       // of zero probes).
       plannedCount_(std::max(settings.PingCount, 1)) {}
 
+TestController::~TestController() {
+    engine_.CancelEcho();
+}
+
 void TestController::OnRun() {
     StopRepBlink();
     ClosePanels();
@@ -128,6 +133,7 @@ void TestController::OnStayAlive() {
 }
 
 void TestController::OnQuit() {
+    quitting_ = true;
     if (testState_ != TestState::Idle) {
         testState_ = TestState::Idle;
         StopTest();
@@ -201,8 +207,15 @@ void TestController::OnTimer(int id) {
 }
 
 void TestController::OnProbeTick() {
-    // A run that reached its count went idle in ProbeOnce; it ends here, one tick
-    // after its last probe.
+    if (engine_.EchoPending()) {
+        // Window timers collapse the ticks that fall due while the thread is busy
+        // into one; a probe in flight keeps that rhythm: whatever falls due while it
+        // waits makes one tick right after its answer.
+        tickHeldByProbe_ = true;
+        return;
+    }
+    // A run that reached its count went idle when its last answer came; it ends
+    // here, one tick after its last probe.
     if (testState_ == TestState::Idle) {
         StopTest();
         return;
@@ -212,6 +225,10 @@ void TestController::OnProbeTick() {
     if (phase % 3 == 0) {
         ProbeOnce();
     }
+    RefreshDisplays();
+}
+
+void TestController::RefreshDisplays() {
     view_.RefreshDisplays();
     view_.SetWindowTitle(std::to_string(probeCount_) + " Ping");
 }
@@ -233,8 +250,12 @@ void TestController::StartTest() {
     testStartUtc_ = StartTime::Format(now, StartTime::Zone::Utc);
     settings_.LastIPAddr = target_.addressText;
     settings_.LastDNAddr = target_.domainName;
+    timers_.SetTimer(kProbeTimerId, TickPeriodMs());
+}
+
+std::uint32_t TestController::TickPeriodMs() const {
     const auto tickPeriod = static_cast<std::uint32_t>(cyclePeriodMs_ / 3);
-    timers_.SetTimer(kProbeTimerId, std::max(tickPeriod, kMinTickPeriodMs));
+    return std::max(tickPeriod, kMinTickPeriodMs);
 }
 
 void TestController::ResetTest() {
@@ -249,6 +270,7 @@ void TestController::ResetTest() {
 
 void TestController::StopTest() {
     timers_.KillTimer(kProbeTimerId);
+    CancelProbe();
     ChangeFaces(ControlId::Run, kRunIdle);
     ChangeFaces(ControlId::Random, kRandomIdle);
     ChangeFaces(ControlId::StayAlive, kStayAliveIdle);
@@ -262,14 +284,20 @@ void TestController::StopTest() {
     }
     ShowStatus(testState_);
     view_.DrawFinalDisplays();
-    view_.BlinkAverageMarker();
+    // Nobody is left to see the blink when the program is about to end.
+    if (!quitting_) {
+        view_.BlinkAverageMarker();
+    }
 }
 
 void TestController::ProbeOnce() {
     // RUN lights up while the probe is out.
     ChangeFaces(ControlId::Run, kRunActive);
-    const std::uint32_t rtt =
-        engine_.SendEcho(target_.targetAddress, static_cast<std::uint32_t>(settings_.TimeOut));
+    engine_.SendEcho(target_.targetAddress, static_cast<std::uint32_t>(settings_.TimeOut),
+                     [this](std::uint32_t rtt) { OnProbeAnswered(rtt); });
+}
+
+void TestController::OnProbeAnswered(std::uint32_t rtt) {
     rawRtt_ = rtt;
     shownRtt_ = rtt;
     lastStatus_ = engine_.ReplyStatus();
@@ -286,6 +314,20 @@ void TestController::ProbeOnce() {
     if (testState_ != TestState::StayAlive && probeCount_ >= plannedCount_) {
         testState_ = TestState::Idle;
     }
+    // The rest of the tick that sent the probe.
+    RefreshDisplays();
+    if (std::exchange(tickHeldByProbe_, false)) {
+        // The collapsed tick runs now and the next one a whole period after it.
+        timers_.SetTimer(kProbeTimerId, TickPeriodMs());
+        OnProbeTick();
+    }
+}
+
+void TestController::CancelProbe() {
+    // A probe stopped in flight is neither counted nor drawn: the test ends with
+    // the probes that were answered.
+    engine_.CancelEcho();
+    tickHeldByProbe_ = false;
 }
 
 void TestController::StopRepBlink() {

@@ -29,7 +29,8 @@ enum class TestState : int {
 // The state machine behind RUN, RND, STA, QT, the address field's Enter and the
 // address-entry double-click: it decides when probes go out, counts them, ends
 // runs, keeps the mode buttons' faces and asks the window to redraw on every tick.
-// Everything runs on the window thread, paced by two window timers.
+// Everything runs on the window thread, paced by two window timers; a probe's
+// answer comes back through the event loop, so the window stays alive meanwhile.
 class TestController {
 public:
     static constexpr int kProbeTimerId = 1;
@@ -40,6 +41,10 @@ public:
     TestController(ProbeEngine& engine, TargetResolver& resolver, TargetStrings& target,
                    SampleHistory& history, PingSettings& settings, TestView& view, Timers& timers,
                    MessagePump& pump, Clock& clock, MessageBoxes& messages);
+
+    // A probe still out is abandoned: its answer must not reach a controller that
+    // is gone.
+    ~TestController();
 
     TestController(const TestController&) = delete;
     TestController& operator=(const TestController&) = delete;
@@ -59,7 +64,9 @@ public:
 
     void StartTest();
     void ResetTest();
+    // Also abandons a probe in flight.
     void StopTest();
+    // Sends the probe; its answer is recorded when it comes, and finishes the tick.
     void ProbeOnce();
     // Ends the REP blink and leaves REP with the steady RUN pictures.
     void StopRepBlink();
@@ -96,6 +103,10 @@ public:
 
 private:
     void OnProbeTick();
+    void OnProbeAnswered(std::uint32_t rtt);
+    void CancelProbe();
+    void RefreshDisplays();
+    std::uint32_t TickPeriodMs() const;
     void OnBlinkTick();
     void ClosePanels();
     // Disable, load the pictures, enable: the button redraws with its new face.
@@ -120,6 +131,9 @@ private:
     std::uint32_t searchSerial_ = 0;
 
     TestState testState_ = TestState::Idle;
+    // A probe tick fell due while the probe was out.
+    bool tickHeldByProbe_ = false;
+    bool quitting_ = false;
     int tickPhase_ = 0;
     int repBlinkOn_ = 0;
     int cyclePeriodMs_ = 0;

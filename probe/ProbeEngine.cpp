@@ -7,12 +7,27 @@ namespace lumet {
 
 ProbeEngine::ProbeEngine(IcmpEcho& echo, Resolver& resolver) : echo_(echo), resolver_(resolver) {}
 
-std::uint32_t ProbeEngine::SendEcho(std::uint32_t address, std::uint32_t timeoutMs) {
-    const ProbeResult result = echo_.Echo(address, timeoutMs);
-    replyStatus_ = result.status;
-    replyTtl_ = result.ttl;
-    replyDataSize_ = result.dataSize;
-    return result.roundTripMs;
+ProbeEngine::~ProbeEngine() {
+    // The answer must not reach an engine, or a test, that is gone.
+    CancelEcho();
+}
+
+void ProbeEngine::SendEcho(std::uint32_t address, std::uint32_t timeoutMs, EchoDone done) {
+    echoPending_ = true;
+    echo_.Start(address, timeoutMs, [this, done = std::move(done)](const ProbeResult& result) {
+        echoPending_ = false;
+        replyStatus_ = result.status;
+        replyTtl_ = result.ttl;
+        replyDataSize_ = result.dataSize;
+        done(result.roundTripMs);
+    });
+}
+
+void ProbeEngine::CancelEcho() {
+    if (echoPending_) {
+        echo_.Cancel();
+        echoPending_ = false;
+    }
 }
 
 std::uint32_t ProbeEngine::ParseDottedAddress(const std::string& text) {

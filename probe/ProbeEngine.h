@@ -4,6 +4,7 @@
 #include "platform/net/Resolver.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace lumet {
@@ -12,12 +13,22 @@ namespace lumet {
 // conversions. Keeps the fields of the newest reply for the displays and reports.
 class ProbeEngine {
 public:
-    ProbeEngine(IcmpEcho& echo, Resolver& resolver);
+    using EchoDone = std::function<void(std::uint32_t roundTripMs)>;
 
-    // Sends one echo request and blocks until the reply or the time-out. Returns
-    // the round-trip time in ms, kNoRoundTrip when none was reported; overwrites
-    // the reply fields below.
-    std::uint32_t SendEcho(std::uint32_t address, std::uint32_t timeoutMs);
+    ProbeEngine(IcmpEcho& echo, Resolver& resolver);
+    ~ProbeEngine();
+
+    ProbeEngine(const ProbeEngine&) = delete;
+    ProbeEngine& operator=(const ProbeEngine&) = delete;
+
+    // Sends one echo request and returns at once. When the reply or the time-out
+    // comes, the reply fields below are overwritten and `done` runs from the event
+    // loop with the round-trip time in ms (kNoRoundTrip when none was reported).
+    void SendEcho(std::uint32_t address, std::uint32_t timeoutMs, EchoDone done);
+    // Abandons the probe in flight: `done` never runs and the reply fields keep
+    // the previous probe's values.
+    void CancelEcho();
+    bool EchoPending() const { return echoPending_; }
 
     // inet_addr: network byte order; 0xFFFFFFFF for text that is no dotted address.
     static std::uint32_t ParseDottedAddress(const std::string& text);
@@ -38,6 +49,7 @@ private:
     std::uint8_t replyTtl_ = 0;
     std::uint32_t replyStatus_ = 0;
     std::uint16_t replyDataSize_ = 0;
+    bool echoPending_ = false;
 };
 
 } // namespace lumet

@@ -2,6 +2,7 @@
 
 #include "app/MainDialogTemplate.h"
 #include "platform/clock/SystemClock.h"
+#include "platform/events/QtIoWatcher.h"
 #include "platform/icmp/LinuxIcmpEcho.h"
 #include "platform/net/SystemResolver.h"
 #include "platform/profile/QSettingsProfile.h"
@@ -28,7 +29,8 @@ int App::Run() {
     const std::vector<std::uint8_t> dialogTemplate =
         CheckDisplay(MainDialogTemplate::Bytes(), ScreenMetrics(), messages);
 
-    LinuxIcmpEcho echo;
+    QtIoWatcher watcher;
+    LinuxIcmpEcho echo(watcher);
     SystemResolver resolver;
     SystemClock clock;
     QtMessagePump pump;

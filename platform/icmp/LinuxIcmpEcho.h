@@ -1,11 +1,12 @@
 #pragma once
 
+#include "platform/events/IoWatcher.h"
+#include "platform/icmp/EchoExchange.h"
 #include "platform/icmp/IcmpEcho.h"
-#include "platform/icmp/IcmpPacket.h"
-#include "platform/icmp/UniqueFd.h"
 
 #include <chrono>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -14,48 +15,44 @@ namespace lumet {
 // Echo requests through the Linux ICMP sockets. Each probe opens a fresh socket:
 // an unprivileged ping socket (SOCK_DGRAM, IPPROTO_ICMP) when the group range of
 // net.ipv4.ping_group_range allows it, a raw socket (CAP_NET_RAW) otherwise.
-// One probe at a time: an object is not meant for several threads at once.
+// Start waits through the event loop's IoWatcher; Echo blocks the calling thread,
+// for programs and tests without an event loop. One probe at a time: an object is
+// not meant for several threads at once.
 class LinuxIcmpEcho final : public IcmpEcho {
 public:
-    enum class SocketKind {
-        Automatic, // ping socket first, raw socket when that is not permitted
-        PingOnly,
-        RawOnly,
-    };
+    using SocketKind = IcmpSocketKind;
 
-    explicit LinuxIcmpEcho(SocketKind kind = SocketKind::Automatic);
+    // Without a watcher only the blocking Echo is available.
+    explicit LinuxIcmpEcho(SocketKind kind = SocketKind::Automatic, IoWatcher* watcher = nullptr);
+    explicit LinuxIcmpEcho(IoWatcher& watcher) : LinuxIcmpEcho(SocketKind::Automatic, &watcher) {}
 
-    ProbeResult Echo(std::uint32_t address, std::uint32_t timeoutMs) override;
+    void Start(std::uint32_t address, std::uint32_t timeoutMs, Completion done) override;
+    void Cancel() override;
+
+    // Sends one request and waits for its outcome, handling nothing else meanwhile.
+    ProbeResult Echo(std::uint32_t address, std::uint32_t timeoutMs);
 
     // Exact time from sendto to the answer (reply or ICMP error) of the newest
-    // probe; std::nullopt when it got none. For benchmarks and diagnostics.
+    // finished probe; std::nullopt when it got none. For benchmarks and diagnostics.
     std::optional<std::chrono::nanoseconds> LastAnswerDelay() const { return lastAnswerDelay_; }
 
 private:
-    using Clock = std::chrono::steady_clock;
-
-    struct ProbeSocket {
-        UniqueFd fd;
-        bool raw = false;
-    };
-
-    struct TimedAnswer {
-        EchoAnswer answer;
-        Clock::time_point arrival;
-    };
-
-    ProbeSocket OpenSocket() const;
-    ProbeResult AwaitAnswer(const ProbeSocket& socket, const EchoRequestKey& key,
-                            Clock::time_point sent, Clock::time_point deadline);
-    std::optional<TimedAnswer> ReadPackets(const ProbeSocket& socket, const EchoRequestKey& key);
-    static std::optional<TimedAnswer> ReadErrorQueue(const ProbeSocket& socket,
-                                                     const EchoRequestKey& key);
+    std::variant<EchoExchange, ProbeResult> Send(std::uint32_t address, std::uint32_t timeoutMs);
+    void OnReadable();
+    void Finish(const ProbeResult& result);
 
     SocketKind kind_;
+    IoWatcher* watcher_;
     std::uint16_t identifier_; // raw sockets only: the kernel owns a ping socket's identifier
     std::uint16_t nextSequence_;
     std::vector<std::uint8_t> packet_; // receive buffer, sized for the largest IPv4 packet
     std::optional<std::chrono::nanoseconds> lastAnswerDelay_;
+
+    // The request Start sent, while it waits.
+    std::optional<EchoExchange> pending_;
+    std::optional<ProbeResult> sendFailure_;
+    Completion done_;
+    std::unique_ptr<IoWait> wait_;
 };
 
 } // namespace lumet

@@ -34,12 +34,12 @@ protected:
         }
     }
 
-    test::ScriptedIcmpEcho echo;
-    test::FakeResolver resolver;
-    ProbeEngine engine{echo, resolver};
     test::FakeClock clock;
     test::FakeTimers timers{clock};
     test::FakeMessagePump pump{clock, timers};
+    test::ScriptedIcmpEcho echo{timers};
+    test::FakeResolver resolver;
+    ProbeEngine engine{echo, resolver};
     test::RecordingMessageBoxes messages;
     SampleHistory history;
     TargetStrings target;

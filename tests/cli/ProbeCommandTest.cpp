@@ -1,6 +1,7 @@
 #include "tools/lumet-cli/ProbeCommand.h"
 
 #include "tests/support/FakeClock.h"
+#include "tests/support/FakeMessagePump.h"
 #include "tests/support/FakeResolver.h"
 #include "tests/support/RecordingMessageBoxes.h"
 #include "tests/support/ScriptedIcmpEcho.h"
@@ -28,13 +29,15 @@ protected:
         ProbeOptions options;
         options.target = target;
         options.count = count;
-        return RunProbeCommand(options, engine, clock, messages, out, err);
+        return RunProbeCommand(options, engine, pump, clock, messages, out, err);
     }
 
-    test::ScriptedIcmpEcho echo;
+    test::FakeClock clock;
+    test::FakeTimers timers{clock};
+    test::FakeMessagePump pump{clock, timers};
+    test::ScriptedIcmpEcho echo{timers};
     test::FakeResolver resolver;
     ProbeEngine engine{echo, resolver};
-    test::FakeClock clock;
     test::RecordingMessageBoxes messages;
     std::ostringstream out;
     std::ostringstream err;

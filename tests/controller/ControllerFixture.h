@@ -54,7 +54,7 @@ protected:
     struct Tick {
         int id;
         std::uint32_t atMs;
-        int probeCount; // after the tick
+        std::size_t probesSent; // after the tick
     };
 
     ControllerTest() {
@@ -63,7 +63,7 @@ protected:
         view.fieldText = "127.0.0.1";
         timers.onTick = [this](int id) {
             controller.OnTimer(id);
-            ticks.push_back({id, clock.nowMs, controller.probeCount()});
+            ticks.push_back({id, clock.nowMs, echo.requests.size()});
         };
     }
 
@@ -76,7 +76,9 @@ protected:
     }
 
     FakeClock clock;
-    ScriptedIcmpEcho echo;
+    FakeTimers timers{clock};
+    FakeMessagePump pump{clock, timers};
+    ScriptedIcmpEcho echo{timers};
     FakeResolver resolver;
     ProbeEngine engine{echo, resolver};
     TargetStrings target;
@@ -85,8 +87,6 @@ protected:
     TargetResolver targetResolver{engine, target, view, messages};
     SampleHistory history;
     PingSettings settings;
-    FakeTimers timers{clock};
-    FakeMessagePump pump{clock, timers};
     TestController controller{engine, targetResolver, target, history, settings,
                               view,   timers,         pump,   clock,   messages};
     std::vector<Tick> ticks;

@@ -25,11 +25,11 @@ TEST_F(ControllerTest, RunOf32ProbesTicksEveryThirdOfASecondAndEndsOneTickAfterT
     timers.RunFor(kEndMs);
 
     std::vector<std::uint32_t> probeTimes;
-    int seen = 0;
+    std::size_t seen = 0;
     for (const Tick& tick : ticks) {
-        if (tick.probeCount != seen) {
+        if (tick.probesSent != seen) {
             probeTimes.push_back(tick.atMs);
-            seen = tick.probeCount;
+            seen = tick.probesSent;
         }
     }
     ASSERT_EQ(probeTimes.size(), 32u);

@@ -1,6 +1,7 @@
 #include "probe/TargetResolver.h"
 #include "tests/support/FakeResolver.h"
 #include "tests/support/RecordingMessageBoxes.h"
+#include "tests/support/FakeTimers.h"
 #include "tests/support/ScriptedIcmpEcho.h"
 
 #include <gtest/gtest.h>
@@ -34,7 +35,9 @@ protected:
         return resolution.ResolveTarget(fallback);
     }
 
-    test::ScriptedIcmpEcho echo;
+    test::FakeClock clock;
+    test::FakeTimers loop{clock};
+    test::ScriptedIcmpEcho echo{loop};
     test::FakeResolver resolver;
     ProbeEngine engine{echo, resolver};
     TargetStrings target;

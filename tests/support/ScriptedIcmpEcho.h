@@ -1,14 +1,17 @@
 #pragma once
 
+#include "platform/events/IoWatcher.h"
 #include "platform/icmp/IcmpEcho.h"
 
 #include <deque>
+#include <memory>
 #include <utility>
 #include <vector>
 
 namespace lumet::test {
 
-// Returns queued results in order, then `fallback`; records every request.
+// Answers with queued results in order, then `fallback`, each answerDelayMs after
+// the request through the loop's IoWatcher; records every request.
 class ScriptedIcmpEcho final : public IcmpEcho {
 public:
     struct Request {
@@ -17,17 +20,38 @@ public:
     };
     std::deque<ProbeResult> queued;
     ProbeResult fallback{0, 0, 64, 0};
+    std::uint32_t answerDelayMs = 0;
     std::vector<Request> requests;
+    int cancels = 0;
 
-    ProbeResult Echo(std::uint32_t address, std::uint32_t timeoutMs) override {
+    explicit ScriptedIcmpEcho(IoWatcher& loop) : loop_(loop) {}
+
+    void Start(std::uint32_t address, std::uint32_t timeoutMs, Completion done) override {
+        wait_.reset();
         requests.push_back({address, timeoutMs});
-        if (queued.empty()) {
-            return fallback;
+        ProbeResult result = fallback;
+        if (!queued.empty()) {
+            result = queued.front();
+            queued.pop_front();
         }
-        ProbeResult next = queued.front();
-        queued.pop_front();
-        return next;
+        wait_ = loop_.Watch(-1, answerDelayMs, {}, [this, result, done = std::move(done)] {
+            wait_.reset();
+            done(result);
+        });
     }
+
+    void Cancel() override {
+        if (wait_) {
+            ++cancels;
+        }
+        wait_.reset();
+    }
+
+    bool InFlight() const { return wait_ != nullptr; }
+
+private:
+    IoWatcher& loop_;
+    std::unique_ptr<IoWait> wait_;
 };
 
 } // namespace lumet::test

@@ -2,6 +2,7 @@
 
 #include "app/MainDialogTemplate.h"
 #include "platform/clock/SystemClock.h"
+#include "platform/events/QtIoWatcher.h"
 #include "platform/profile/QSettingsProfile.h"
 #include "platform/window/Beep.h"
 #include "platform/window/ClientDc.h"
@@ -40,7 +41,8 @@ class MainDialogTest : public ::testing::Test {
 protected:
     QTemporaryDir directory;
     std::string profilePath = directory.filePath(QStringLiteral("lumet.conf")).toStdString();
-    ScriptedIcmpEcho echo;
+    QtIoWatcher watcher;
+    ScriptedIcmpEcho echo{watcher};
     FakeResolver resolver;
     SystemClock clock;
     QtMessagePump pump;

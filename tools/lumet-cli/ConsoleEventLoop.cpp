@@ -38,8 +38,8 @@ ConsoleEventLoop::ConsoleEventLoop(Clock& clock) : clock_(clock) {
     struct sigaction action {};
     action.sa_handler = OnSigint;
     sigemptyset(&action.sa_mask);
-    // SA_RESTART keeps a probe's blocking calls from failing with EINTR; the
-    // loop sees the interrupt as soon as the probe returns.
+    // The loop's poll() returns with EINTR (or sees the pipe) either way; restarting
+    // keeps every other call, the terminal's writes for one, from failing with it.
     action.sa_flags = SA_RESTART;
     sigaction(SIGINT, &action, &previousAction);
 }
@@ -62,19 +62,51 @@ void ConsoleEventLoop::KillTimer(int id) {
     timers_.erase(id);
 }
 
+class ConsoleEventLoop::ConsoleWait final : public IoWait {
+public:
+    ConsoleWait(ConsoleEventLoop& loop, int id) : loop_(loop), id_(id) {}
+    ~ConsoleWait() override { loop_.waits_.erase(id_); }
+
+    ConsoleWait(const ConsoleWait&) = delete;
+    ConsoleWait& operator=(const ConsoleWait&) = delete;
+
+private:
+    ConsoleEventLoop& loop_;
+    int id_;
+};
+
+std::unique_ptr<IoWait> ConsoleEventLoop::Watch(int fd, std::uint32_t timeoutMs,
+                                                std::function<void()> readable,
+                                                std::function<void()> expired) {
+    const int id = nextWaitId_++;
+    waits_[id] =
+        Waiting{fd, clock_.MonotonicMs() + timeoutMs, std::move(readable), std::move(expired)};
+    return std::make_unique<ConsoleWait>(*this, id);
+}
+
 void ConsoleEventLoop::PumpMessages() {
     DeliverInterrupt();
+    DeliverReadyWaits();
     DeliverDueTicks();
+    DeliverExpiredWaits();
 }
 
 void ConsoleEventLoop::WaitForMessages(std::uint32_t maxWaitMs) {
-    const std::uint32_t waitMs = TimeToNextTick(maxWaitMs);
+    const std::uint32_t waitMs = TimeToNextEvent(maxWaitMs);
+    std::vector<pollfd> watched;
     if (interruptRead_.Valid()) {
-        pollfd interrupt{interruptRead_.Get(), POLLIN, 0};
-        // EINTR only shortens the wait; the caller waits again for what is left.
-        poll(&interrupt, 1, static_cast<int>(waitMs));
-    } else {
+        watched.push_back({interruptRead_.Get(), POLLIN, 0});
+    }
+    for (const auto& [id, waiting] : waits_) {
+        if (waiting.fd >= 0) {
+            watched.push_back({waiting.fd, POLLIN, 0});
+        }
+    }
+    if (watched.empty()) {
         clock_.Sleep(waitMs);
+    } else {
+        // EINTR only shortens the wait; the caller waits again for what is left.
+        poll(watched.data(), watched.size(), static_cast<int>(waitMs));
     }
     PumpMessages();
 }
@@ -86,13 +118,19 @@ void ConsoleEventLoop::RunWhile(const std::function<bool()>& keepGoing) {
     }
 }
 
-std::uint32_t ConsoleEventLoop::TimeToNextTick(std::uint32_t limitMs) const {
+std::uint32_t ConsoleEventLoop::TimeToNextEvent(std::uint32_t limitMs) const {
     const std::uint32_t now = clock_.MonotonicMs();
     std::uint32_t wait = limitMs;
-    for (const auto& [id, timer] : timers_) {
+    const auto until = [&wait, now](std::uint32_t dueMs) {
         // Signed difference: the millisecond counter may wrap between the two reads.
-        const auto untilDue = static_cast<std::int32_t>(timer.dueMs - now);
+        const auto untilDue = static_cast<std::int32_t>(dueMs - now);
         wait = untilDue <= 0 ? 0 : std::min(wait, static_cast<std::uint32_t>(untilDue));
+    };
+    for (const auto& [id, timer] : timers_) {
+        until(timer.dueMs);
+    }
+    for (const auto& [id, waiting] : waits_) {
+        until(waiting.dueMs);
     }
     return wait;
 }
@@ -108,6 +146,48 @@ void ConsoleEventLoop::DeliverInterrupt() {
     }
     if (interrupted && onInterrupt_) {
         onInterrupt_();
+    }
+}
+
+void ConsoleEventLoop::DeliverReadyWaits() {
+    std::vector<int> ids;
+    std::vector<pollfd> watched;
+    for (const auto& [id, waiting] : waits_) {
+        if (waiting.fd >= 0) {
+            ids.push_back(id);
+            watched.push_back({waiting.fd, POLLIN, 0});
+        }
+    }
+    if (watched.empty() || poll(watched.data(), watched.size(), 0) <= 0) {
+        return;
+    }
+    for (std::size_t i = 0; i < watched.size(); ++i) {
+        // A callback may have ended this wait or another one in the meantime.
+        const auto found = waits_.find(ids[i]);
+        if (watched[i].revents != 0 && found != waits_.end()) {
+            const std::function<void()> readable = found->second.readable;
+            readable();
+        }
+    }
+}
+
+void ConsoleEventLoop::DeliverExpiredWaits() {
+    const std::uint32_t now = clock_.MonotonicMs();
+    std::vector<int> due;
+    for (const auto& [id, waiting] : waits_) {
+        if (static_cast<std::int32_t>(waiting.dueMs - now) <= 0) {
+            due.push_back(id);
+        }
+    }
+    for (const int id : due) {
+        const auto found = waits_.find(id);
+        if (found == waits_.end()) {
+            continue;
+        }
+        // An expired wait is over: nothing more comes from it.
+        const std::function<void()> expired = std::move(found->second.expired);
+        waits_.erase(found);
+        expired();
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/clock/Clock.h"
+#include "platform/events/IoWatcher.h"
 #include "platform/events/MessagePump.h"
 #include "platform/events/Timers.h"
 #include "platform/icmp/UniqueFd.h"
@@ -12,8 +13,9 @@
 namespace lumet::cli {
 
 // The console's stand-in for a window's event queue: timers by id whose missed
-// ticks collapse into one, and an interrupt (Ctrl+C) delivered as an event.
-class ConsoleEventLoop final : public Timers, public MessagePump {
+// ticks collapse into one, waits on descriptors (a probe's socket), and an
+// interrupt (Ctrl+C) delivered as an event. One poll() sleeps on all of them.
+class ConsoleEventLoop final : public Timers, public MessagePump, public IoWatcher {
 public:
     using TickHandler = std::function<void(int id)>;
     using InterruptHandler = std::function<void()>;
@@ -35,6 +37,9 @@ public:
     void PumpMessages() override;
     void WaitForMessages(std::uint32_t maxWaitMs) override;
 
+    std::unique_ptr<IoWait> Watch(int fd, std::uint32_t timeoutMs, std::function<void()> readable,
+                                  std::function<void()> expired) override;
+
     // Handles events until `keepGoing` turns false.
     void RunWhile(const std::function<bool()>& keepGoing);
 
@@ -43,14 +48,25 @@ private:
         std::uint32_t periodMs;
         std::uint32_t dueMs;
     };
+    struct Waiting {
+        int fd;
+        std::uint32_t dueMs;
+        std::function<void()> readable;
+        std::function<void()> expired;
+    };
+    class ConsoleWait;
 
-    // Milliseconds until the next timer falls due, capped at `limitMs`.
-    std::uint32_t TimeToNextTick(std::uint32_t limitMs) const;
+    // Milliseconds until the next timer or wait falls due, capped at `limitMs`.
+    std::uint32_t TimeToNextEvent(std::uint32_t limitMs) const;
     void DeliverInterrupt();
     void DeliverDueTicks();
+    void DeliverReadyWaits();
+    void DeliverExpiredWaits();
 
     Clock& clock_;
     std::map<int, Timer> timers_;
+    std::map<int, Waiting> waits_;
+    int nextWaitId_ = 0;
     TickHandler onTick_;
     InterruptHandler onInterrupt_;
     UniqueFd interruptRead_;

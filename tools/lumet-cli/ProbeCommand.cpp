@@ -5,6 +5,7 @@
 #include "probe/IcmpStatusTexts.h"
 #include "probe/TargetResolver.h"
 
+#include <optional>
 #include <sstream>
 
 namespace lumet::cli {
@@ -25,6 +26,18 @@ std::uint32_t StoredTime(std::uint32_t rtt) {
     return rtt > 1000 ? 999 : rtt;
 }
 
+// Sends one probe and handles events until its answer is in.
+std::uint32_t AwaitEcho(ProbeEngine& engine, MessagePump& loop, std::uint32_t address,
+                        std::uint32_t timeoutMs) {
+    constexpr std::uint32_t kIdleWaitMs = 1000;
+    std::optional<std::uint32_t> rtt;
+    engine.SendEcho(address, timeoutMs, [&rtt](std::uint32_t answer) { rtt = answer; });
+    while (!rtt) {
+        loop.WaitForMessages(kIdleWaitMs);
+    }
+    return *rtt;
+}
+
 } // namespace
 
 std::string FormatProbeLine(int sequence, std::uint32_t status, std::uint32_t storedTime,
@@ -38,8 +51,8 @@ std::string FormatProbeLine(int sequence, std::uint32_t status, std::uint32_t st
     return line.str();
 }
 
-int RunProbeCommand(const ProbeOptions& options, ProbeEngine& engine, Clock& clock,
-                    MessageBoxes& messages, std::ostream& out, std::ostream& err) {
+int RunProbeCommand(const ProbeOptions& options, ProbeEngine& engine, MessagePump& loop,
+                    Clock& clock, MessageBoxes& messages, std::ostream& out, std::ostream& err) {
     TargetStrings target;
     target.targetText = options.target;
     SilentAddressField field;
@@ -61,7 +74,7 @@ int RunProbeCommand(const ProbeOptions& options, ProbeEngine& engine, Clock& clo
     int errorCount = 0;
     for (int sequence = 1; sequence <= options.count; ++sequence) {
         const std::uint32_t started = clock.MonotonicMs();
-        const std::uint32_t rtt = engine.SendEcho(target.targetAddress, options.timeoutMs);
+        const std::uint32_t rtt = AwaitEcho(engine, loop, target.targetAddress, options.timeoutMs);
         const std::uint32_t status = engine.ReplyStatus();
         const std::uint32_t stored = StoredTime(rtt);
         if (status != 0) {

@@ -2,6 +2,7 @@
 
 #include "platform/clock/Clock.h"
 #include "platform/dialogs/MessageBoxes.h"
+#include "platform/events/MessagePump.h"
 #include "probe/ProbeEngine.h"
 
 #include <cstdint>
@@ -23,8 +24,9 @@ std::string FormatProbeLine(int sequence, std::uint32_t status, std::uint32_t st
 
 // "lumet-cli probe": resolves the target like the address field does, sends the
 // probes one second apart and prints a line each, then the statistics and the
-// rating. Returns the process exit code.
-int RunProbeCommand(const ProbeOptions& options, ProbeEngine& engine, Clock& clock,
-                    MessageBoxes& messages, std::ostream& out, std::ostream& err);
+// rating. The answers come through `loop`, the event loop the engine's echo waits
+// on. Returns the process exit code.
+int RunProbeCommand(const ProbeOptions& options, ProbeEngine& engine, MessagePump& loop,
+                    Clock& clock, MessageBoxes& messages, std::ostream& out, std::ostream& err);
 
 } // namespace lumet::cli

@@ -7,7 +7,6 @@
 #include "report/ReportFonts.h"
 #include "report/ReportInputs.h"
 #include "report/TextReport.h"
-#include "tools/lumet-cli/ConsoleEventLoop.h"
 #include "tools/lumet-cli/ConsoleTestView.h"
 
 namespace lumet::cli {
@@ -23,7 +22,8 @@ void ApplyOverrides(const CommandLine& line, PingSettings& settings) {
 
 } // namespace
 
-int RunTestCommand(const CommandLine& line, ProbeEngine& engine, Clock& clock, Profile& profile,
+int RunTestCommand(const CommandLine& line, ProbeEngine& engine, ConsoleEventLoop& loop,
+                   Clock& clock, Profile& profile,
                    MessageBoxes& messages, const std::filesystem::path& reportFile,
                    std::ostream& out, std::ostream& err) {
     PingSettings settings;
@@ -37,7 +37,6 @@ int RunTestCommand(const CommandLine& line, ProbeEngine& engine, Clock& clock, P
     history.ResetHistory();
     ConsoleTestView view(engine, history, target, out, err);
     TargetResolver resolver(engine, target, view, messages);
-    ConsoleEventLoop loop(clock);
     TestController controller(engine, resolver, target, history, settings, view, loop, loop, clock,
                               messages);
     view.Attach(controller);

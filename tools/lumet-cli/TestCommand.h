@@ -5,6 +5,7 @@
 #include "platform/profile/Profile.h"
 #include "probe/ProbeEngine.h"
 #include "tools/lumet-cli/CommandLine.h"
+#include "tools/lumet-cli/ConsoleEventLoop.h"
 
 #include <filesystem>
 #include <ostream>
@@ -13,9 +14,11 @@ namespace lumet::cli {
 
 // "lumet-cli run | stay | random": the window's test modes, driven by the same
 // controller, with settings from the profile and both reports at the end (the
-// picture needs a QGuiApplication for its fonts).
+// picture needs a QGuiApplication for its fonts). `loop` is the event loop the
+// engine's echo waits on; the test takes over its ticks and its Ctrl+C.
 // Returns the process exit code.
-int RunTestCommand(const CommandLine& line, ProbeEngine& engine, Clock& clock, Profile& profile,
+int RunTestCommand(const CommandLine& line, ProbeEngine& engine, ConsoleEventLoop& loop,
+                   Clock& clock, Profile& profile,
                    MessageBoxes& messages, const std::filesystem::path& reportFile,
                    std::ostream& out, std::ostream& err);
 

@@ -4,11 +4,13 @@
 #include "platform/profile/QSettingsProfile.h"
 #include "probe/ProbeEngine.h"
 #include "tools/lumet-cli/CommandLine.h"
+#include "tools/lumet-cli/ConsoleEventLoop.h"
 #include "tools/lumet-cli/ConsoleMessageBoxes.h"
 #include "tools/lumet-cli/ProbeCommand.h"
 #include "tools/lumet-cli/TestCommand.h"
 
 #include <QGuiApplication>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -22,18 +24,22 @@ int main(int argc, char** argv) {
     }
     const lumet::cli::CommandLine& line = *parsed.commandLine;
 
-    lumet::LinuxIcmpEcho echo;
-    lumet::SystemResolver resolver;
     lumet::SystemClock clock;
+    lumet::cli::ConsoleEventLoop loop(clock);
+    lumet::LinuxIcmpEcho echo(loop);
+    lumet::SystemResolver resolver;
     lumet::ProbeEngine engine(echo, resolver);
     lumet::cli::ConsoleMessageBoxes messages(std::cerr);
 
     if (line.command == "probe") {
+        // Ctrl+C ends a plain probe as it ends ping: at once, with nothing to save.
+        loop.OnInterrupt([] { std::_Exit(130); });
         lumet::cli::ProbeOptions options;
         options.target = line.argument;
         options.count = line.count.value_or(options.count);
         options.timeoutMs = static_cast<std::uint32_t>(line.timeoutMs.value_or(1000));
-        return lumet::cli::RunProbeCommand(options, engine, clock, messages, std::cout, std::cerr);
+        return lumet::cli::RunProbeCommand(options, engine, loop, clock, messages, std::cout,
+                                           std::cerr);
     }
     // The report picture's fonts need a QGuiApplication; without a display it runs
     // off screen, so the tool works over ssh and in scripts.
@@ -47,6 +53,6 @@ int main(int argc, char** argv) {
 
     // The window's profile: Orbisk/lumet, shared with the program itself.
     lumet::QSettingsProfile profile = lumet::QSettingsProfile::ForApplication("lumet");
-    return lumet::cli::RunTestCommand(line, engine, clock, profile, messages, "_report.txt",
+    return lumet::cli::RunTestCommand(line, engine, loop, clock, profile, messages, "_report.txt",
                                       std::cout, std::cerr);
 }
