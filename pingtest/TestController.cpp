@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <optional>
 #include <utility>
 
 namespace lumet {
@@ -134,6 +135,7 @@ void TestController::OnStayAlive() {
 
 void TestController::OnQuit() {
     quitting_ = true;
+    resolver_.CancelResolveTarget();
     if (testState_ != TestState::Idle) {
         testState_ = TestState::Idle;
         StopTest();
@@ -149,9 +151,15 @@ void TestController::OnAddressCommit() {
     target_.targetText = target_.addressText;
     // A refused target has shown the wrong-address banner, which disables the
     // field; only a new double-click opens it again.
-    if (!resolver_.ResolveTarget(false)) {
-        return;
-    }
+    resolver_.ResolveTarget(false, [this](bool resolved) {
+        // A name's answer comes later; anything started meanwhile has the window.
+        if (resolved && testState_ == TestState::Idle) {
+            StartCommittedRun();
+        }
+    });
+}
+
+void TestController::StartCommittedRun() {
     Enable(ControlId::AddressField, false);
     view_.RestoreDisplayArea();
     view_.CaptureDisplayArea();
@@ -371,8 +379,11 @@ void TestController::PickRandomServer() {
         if (superseded()) {
             return;
         }
-        if (resolver_.ResolveTarget(true)) {
+        if (AwaitTargetResolution(superseded)) {
             break;
+        }
+        if (superseded()) {
+            return;
         }
         serverList_.Remove(index);
         messages_.ShowMessage(kNoticeCaption, MessageIcon::Information,
@@ -395,6 +406,21 @@ void TestController::PickRandomServer() {
     view_.RestoreDisplayArea();
     view_.CaptureDisplayArea();
     StartTest();
+}
+
+bool TestController::AwaitTargetResolution(const std::function<bool()>& superseded) {
+    // The search already waits by handling events; the lookup's answer is one of them.
+    constexpr std::uint32_t kLookupWaitMs = 1000;
+    std::optional<bool> resolved;
+    resolver_.ResolveTarget(true, [&resolved](bool success) { resolved = success; });
+    while (!resolved) {
+        pump_.WaitForMessages(kLookupWaitMs);
+        if (!resolved && superseded()) {
+            resolver_.CancelResolveTarget();
+            return false;
+        }
+    }
+    return *resolved && !superseded();
 }
 
 void TestController::ListUsedUp() {

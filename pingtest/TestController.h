@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 namespace lumet {
@@ -102,6 +103,10 @@ public:
     RandomGenerator& randomGenerator() { return random_; }
 
 private:
+    void StartCommittedRun();
+    // Resolves targetText with the loopback fallback, handling events until the
+    // answer is in; false also when the search was superseded meanwhile.
+    bool AwaitTargetResolution(const std::function<bool()>& superseded);
     void OnProbeTick();
     void OnProbeAnswered(std::uint32_t rtt);
     void CancelProbe();

@@ -34,8 +34,9 @@ std::uint32_t ProbeEngine::ParseDottedAddress(const std::string& text) {
     return inet_addr(text.c_str());
 }
 
-std::uint32_t ProbeEngine::ResolveHostName(const std::string& name) {
-    return resolver_.ResolveHostName(name);
+std::unique_ptr<IoWait> ProbeEngine::ResolveHostName(const std::string& name,
+                                                     Resolver::Done done) {
+    return resolver_.ResolveHostName(name, std::move(done));
 }
 
 std::string ProbeEngine::FormatDottedAddress(std::uint32_t address) {

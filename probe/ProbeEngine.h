@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace lumet {
@@ -32,8 +33,11 @@ public:
 
     // inet_addr: network byte order; 0xFFFFFFFF for text that is no dotted address.
     static std::uint32_t ParseDottedAddress(const std::string& text);
-    // First IPv4 address of the name in network byte order, 0 when the lookup fails.
-    std::uint32_t ResolveHostName(const std::string& name);
+    // Looks the name up; `done` runs from the event loop with its first IPv4
+    // address in network byte order, 0 when the lookup fails. Destroying the
+    // handle abandons the lookup.
+    [[nodiscard]] std::unique_ptr<IoWait> ResolveHostName(const std::string& name,
+                                                          Resolver::Done done);
     // inet_ntoa.
     static std::string FormatDottedAddress(std::uint32_t address);
 

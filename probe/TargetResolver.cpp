@@ -28,36 +28,44 @@ TargetResolver::TargetResolver(ProbeEngine& engine, TargetStrings& target,
                                AddressFieldView& field, MessageBoxes& messages)
     : engine_(engine), target_(target), field_(field), messages_(messages) {}
 
-bool TargetResolver::ResolveTarget(bool fallbackToLoopback) {
+void TargetResolver::ResolveTarget(bool fallbackToLoopback, Resolved done) {
+    targetLookup_.reset();
     target_.domainName.clear();
     if (StartsWithLowercaseLetter(target_.targetText)) {
-        return ResolveHostTarget(fallbackToLoopback);
+        ResolveHostTarget(fallbackToLoopback, std::move(done));
+        return;
     }
-    return ResolveDottedTarget(fallbackToLoopback);
+    done(ResolveDottedTarget(fallbackToLoopback));
 }
 
-bool TargetResolver::ResolveHostTarget(bool fallbackToLoopback) {
+void TargetResolver::ResolveHostTarget(bool fallbackToLoopback, Resolved done) {
     target_.domainName = target_.targetText;
-    target_.targetAddress = engine_.ResolveHostName(target_.targetText);
-    if (target_.targetAddress == 0) {
-        field_.ShowWrongAddress();
-        if (fallbackToLoopback) {
-            target_.addressText = kLoopbackText;
-        }
+    targetLookup_ = engine_.ResolveHostName(
+        target_.targetText, [this, fallbackToLoopback, done = std::move(done)](std::uint32_t address) {
+            OnHostResolved(address, fallbackToLoopback, done);
+        });
+}
+
+void TargetResolver::OnHostResolved(std::uint32_t address, bool fallbackToLoopback,
+                                    const Resolved& done) {
+    // Everything a later lookup may need is taken before the answer is handed on.
+    const Resolved then = done;
+    targetLookup_.reset();
+    target_.targetAddress = address;
+    if (address == 0) {
+        Refuse(fallbackToLoopback);
         target_.domainName.clear();
-        return false;
+        then(false);
+        return;
     }
-    target_.addressText = ProbeEngine::FormatDottedAddress(target_.targetAddress);
+    target_.addressText = ProbeEngine::FormatDottedAddress(address);
     field_.ShowResolvedAddress(target_.addressText);
-    return true;
+    then(true);
 }
 
 bool TargetResolver::ResolveDottedTarget(bool fallbackToLoopback) {
     if (!IsDigitsAndDots(target_.targetText)) {
-        field_.ShowWrongAddress();
-        if (fallbackToLoopback) {
-            target_.addressText = kLoopbackText;
-        }
+        Refuse(fallbackToLoopback);
         target_.targetAddress = 0;
         return false;
     }
@@ -67,18 +75,32 @@ bool TargetResolver::ResolveDottedTarget(bool fallbackToLoopback) {
     return true;
 }
 
-void TargetResolver::GetLocalAddress() {
+void TargetResolver::Refuse(bool fallbackToLoopback) {
+    field_.ShowWrongAddress();
+    if (fallbackToLoopback) {
+        target_.addressText = kLoopbackText;
+    }
+}
+
+void TargetResolver::GetLocalAddress(std::function<void()> done) {
+    localLookup_.reset();
     const std::optional<std::string> hostName = engine_.resolver().LocalHostName();
     if (!hostName) {
         messages_.ShowApplicationMessage("\nFailed to get Host Name\n");
+        done();
         return;
     }
-    const std::uint32_t address = engine_.ResolveHostName(*hostName);
-    if (address == 0) {
-        messages_.ShowApplicationMessage("\nFailed to get IP Address [" + *hostName + "]\n");
-        return;
-    }
-    target_.localAddressText = ProbeEngine::FormatDottedAddress(address);
+    localLookup_ = engine_.ResolveHostName(
+        *hostName, [this, name = *hostName, done = std::move(done)](std::uint32_t address) {
+            const std::function<void()> then = done;
+            localLookup_.reset();
+            if (address == 0) {
+                messages_.ShowApplicationMessage("\nFailed to get IP Address [" + name + "]\n");
+            } else {
+                target_.localAddressText = ProbeEngine::FormatDottedAddress(address);
+            }
+            then();
+        });
 }
 
 } // namespace lumet

@@ -31,7 +31,7 @@ int App::Run() {
 
     QtIoWatcher watcher;
     LinuxIcmpEcho echo(watcher);
-    SystemResolver resolver;
+    SystemResolver resolver(watcher);
     SystemClock clock;
     QtMessagePump pump;
     QtBeep beep;

@@ -12,7 +12,6 @@
 namespace lumet {
 
 bool GenerateReports(ReportSource& source, MessageBoxes& messages) {
-    source.GetLocalAddress();
     const ReportData data = source.CollectReportData();
 
     // A picture that fails to be written must not leave the previous run's picture

@@ -279,6 +279,13 @@ bool MainDialog::OnOk() {
     return true;
 }
 
+bool MainDialog::OnCancel() {
+    // Escape and the window's close leave like QT: a test or lookup still running
+    // stops at once instead of holding the end of the program.
+    controller_.OnQuit();
+    return true;
+}
+
 void MainDialog::OnLeftButtonDoubleClick(Point client) {
     controller_.OnAddressEntry(client.x, client.y);
 }

@@ -93,6 +93,7 @@ public:
     void OnTimer(int id) override;
     void OnCommand(int controlId, Notification notification) override;
     bool OnOk() override;
+    bool OnCancel() override;
     void OnLeftButtonDoubleClick(Point client) override;
     std::intptr_t OnMessage(int message, std::uintptr_t wParam, std::intptr_t lParam) override;
     bool PreTranslateMessage(const InputMessage& message) override;
@@ -120,7 +121,10 @@ public:
     std::string ProgramDirectory() const override { return programDirectory_; }
 
     // ReportSource.
-    void GetLocalAddress() override { resolver_.GetLocalAddress(); }
+    void GetLocalAddress(std::function<void()> done) override {
+        resolver_.GetLocalAddress(std::move(done));
+    }
+    void CancelLocalAddress() override { resolver_.CancelLocalAddress(); }
     ReportData CollectReportData() const override;
     const ReportFonts& ReportFontSet() const override { return reportFonts_; }
     const DeviceContext& ReportPanelBackground() const override {

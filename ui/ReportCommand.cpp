@@ -11,12 +11,14 @@ void ReportCommand::OnReport() {
     window_.SetTestIdle();
     window_.StopRepBlink();
     if (!reportPanelOpen_) {
-        if (!GenerateReports(source_, messages_)) {
-            return;
+        if (localAddressPending_) {
+            return; // the first press is still finding the local address
         }
-        window_.SlideReportPanelOpen();
-        window_.ShowExportButtons(true);
-        reportPanelOpen_ = true;
+        localAddressPending_ = true;
+        source_.GetLocalAddress([this] {
+            localAddressPending_ = false;
+            OpenReportPanel();
+        });
         return;
     }
     window_.ShowExportButtons(false);
@@ -25,6 +27,15 @@ void ReportCommand::OnReport() {
     window_.RepaintWindow();
     reportPanelClosing_ = false;
     reportPanelOpen_ = false;
+}
+
+void ReportCommand::OpenReportPanel() {
+    if (!GenerateReports(source_, messages_)) {
+        return;
+    }
+    window_.SlideReportPanelOpen();
+    window_.ShowExportButtons(true);
+    reportPanelOpen_ = true;
 }
 
 void ReportCommand::OnPrint() {
@@ -41,6 +52,11 @@ void ReportCommand::OnCopy() {
 }
 
 void ReportCommand::CloseReportPanel() {
+    if (localAddressPending_) {
+        // Whatever closes the panel also cancels the REP that was about to open it.
+        source_.CancelLocalAddress();
+        localAddressPending_ = false;
+    }
     if (!reportPanelOpen_) {
         return;
     }

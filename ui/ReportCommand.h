@@ -36,12 +36,16 @@ public:
     bool reportPanelClosing() const { return reportPanelClosing_; }
 
 private:
+    // Writes both reports with the local address just found and slides the panel open.
+    void OpenReportPanel();
+
     ReportWindow& window_;
     ReportSource& source_;
     MessageBoxes& messages_;
     ExportServices services_;
     bool reportPanelOpen_ = false;
     bool reportPanelClosing_ = false;
+    bool localAddressPending_ = false;
 };
 
 } // namespace lumet

@@ -4,6 +4,8 @@
 #include "report/ReportData.h"
 #include "report/ReportFonts.h"
 
+#include <functional>
+
 namespace lumet {
 
 // What the reports are made from and drawn into, as the main window holds it.
@@ -11,8 +13,11 @@ class ReportSource {
 public:
     virtual ~ReportSource() = default;
 
-    // Refreshes the target strings' localAddressText.
-    virtual void GetLocalAddress() = 0;
+    // Refreshes the target strings' localAddressText; `done` runs when that is over,
+    // possibly later, from the event loop.
+    virtual void GetLocalAddress(std::function<void()> done) = 0;
+    // Abandons a refresh still out: its `done` never runs.
+    virtual void CancelLocalAddress() = 0;
     // The last test as the reports show it, read now.
     virtual ReportData CollectReportData() const = 0;
 

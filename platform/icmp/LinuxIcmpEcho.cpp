@@ -6,6 +6,7 @@
 #include <ctime>
 #include <poll.h>
 #include <sys/random.h>
+#include <sys/socket.h>
 #include <unistd.h>
 #include <utility>
 
@@ -25,11 +26,27 @@ std::uint16_t RandomWord() {
     return static_cast<std::uint16_t>(getpid());
 }
 
+// The kernel stamps received packets only while some socket asks for timestamps,
+// and it switches the stamping on from a work queue when the first such socket
+// appears (net_enable_timestamp). A probe's socket lives for one probe, so a
+// loopback reply, which arrives within the sendto call, would beat the switch and
+// be stamped only when read. One idle socket that asks for timestamps for the
+// engine's whole life keeps the stamping on. Without it the reader's clock stands
+// in, as it does on kernels that refuse.
+UniqueFd KeepTimestampsOn() {
+    UniqueFd fd(::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0));
+    if (fd.Valid()) {
+        const int on = 1;
+        setsockopt(fd.Get(), SOL_SOCKET, SO_TIMESTAMPNS, &on, sizeof on);
+    }
+    return fd;
+}
+
 } // namespace
 
 LinuxIcmpEcho::LinuxIcmpEcho(SocketKind kind, IoWatcher* watcher)
     : kind_(kind), watcher_(watcher), identifier_(RandomWord()), nextSequence_(RandomWord()),
-      packet_(kReceiveBufferSize) {}
+      packet_(kReceiveBufferSize), timestampKeeper_(KeepTimestampsOn()) {}
 
 std::variant<EchoExchange, ProbeResult> LinuxIcmpEcho::Send(std::uint32_t address,
                                                             std::uint32_t timeoutMs) {

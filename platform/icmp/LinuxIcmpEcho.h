@@ -47,6 +47,8 @@ private:
     std::uint16_t nextSequence_;
     std::vector<std::uint8_t> packet_; // receive buffer, sized for the largest IPv4 packet
     std::optional<std::chrono::nanoseconds> lastAnswerDelay_;
+    // Keeps the kernel's receive timestamps switched on between probes.
+    UniqueFd timestampKeeper_;
 
     // The request Start sent, while it waits.
     std::optional<EchoExchange> pending_;

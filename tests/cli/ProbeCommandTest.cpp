@@ -36,7 +36,7 @@ protected:
     test::FakeTimers timers{clock};
     test::FakeMessagePump pump{clock, timers};
     test::ScriptedIcmpEcho echo{timers};
-    test::FakeResolver resolver;
+    test::FakeResolver resolver{timers};
     ProbeEngine engine{echo, resolver};
     test::RecordingMessageBoxes messages;
     std::ostringstream out;

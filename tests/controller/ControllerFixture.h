@@ -79,7 +79,7 @@ protected:
     FakeTimers timers{clock};
     FakeMessagePump pump{clock, timers};
     ScriptedIcmpEcho echo{timers};
-    FakeResolver resolver;
+    FakeResolver resolver{timers};
     ProbeEngine engine{echo, resolver};
     TargetStrings target;
     RecordingTestView view;

@@ -103,6 +103,7 @@ TEST_F(ControllerTest, ModeStartsSetTheButtonFacesInOrder) {
 TEST_F(ControllerTest, AddressCommitResolvesThenStartsARun) {
     view.fieldText = "localhost";
     controller.OnAddressCommit();
+    timers.RunFor(0); // the name's answer
     EXPECT_THAT(view.log,
                 ElementsAre("resolved 127.0.0.1", "disable field", "restore", "capture",
                             "disable RND", "faces RND RNDR", "enable RND", "disable RND",
@@ -116,6 +117,7 @@ TEST_F(ControllerTest, AddressCommitResolvesThenStartsARun) {
 TEST_F(ControllerTest, RefusedAddressCommitLeavesTheControllerIdle) {
     view.fieldText = "nohost";
     controller.OnAddressCommit();
+    timers.RunFor(0);
     EXPECT_THAT(view.log, ElementsAre("wrong address"));
     EXPECT_TRUE(timers.calls.empty());
     EXPECT_EQ(controller.testState(), TestState::Idle);
@@ -125,6 +127,7 @@ TEST_F(ControllerTest, RefusedAddressCommitLeavesTheControllerIdle) {
 TEST_F(ControllerTest, TestStartRecordsTheTargetAndTheStartTime) {
     view.fieldText = "localhost";
     controller.OnAddressCommit();
+    timers.RunFor(0);
     EXPECT_EQ(settings.LastIPAddr, "127.0.0.1");
     EXPECT_EQ(settings.LastDNAddr, "localhost");
     EXPECT_EQ(controller.testStartUtc(), "Wed Jan 02 02:03:55 1980\n");

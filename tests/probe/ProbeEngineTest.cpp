@@ -19,7 +19,7 @@ protected:
     test::FakeClock clock;
     test::FakeTimers loop{clock};
     test::ScriptedIcmpEcho echo{loop};
-    test::FakeResolver resolver;
+    test::FakeResolver resolver{loop};
     ProbeEngine engine{echo, resolver};
     std::vector<std::uint32_t> answers;
 };

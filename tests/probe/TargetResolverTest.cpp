@@ -4,7 +4,9 @@
 #include "tests/support/FakeTimers.h"
 #include "tests/support/ScriptedIcmpEcho.h"
 
+#include <functional>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace lumet {
 namespace {
@@ -30,20 +32,38 @@ protected:
         target.targetAddress = 0x12345678;
     }
 
+    // Resolves and lets the lookup's answer come in.
     bool Resolve(const std::string& text, bool fallback) {
+        const std::optional<bool>& resolved = Start(text, fallback);
+        loop.RunFor(resolver.answerDelayMs);
+        return resolved.value_or(false);
+    }
+
+    // Only starts: the outcome lands in `resolved` when it comes.
+    std::optional<bool>& Start(const std::string& text, bool fallback) {
         target.targetText = text;
-        return resolution.ResolveTarget(fallback);
+        outcome.reset();
+        resolution.ResolveTarget(fallback, [this](bool success) { outcome = success; });
+        return outcome;
+    }
+
+    void LocalAddress() {
+        bool done = false;
+        resolution.GetLocalAddress([&done] { done = true; });
+        loop.RunFor(resolver.answerDelayMs);
+        EXPECT_TRUE(done);
     }
 
     test::FakeClock clock;
     test::FakeTimers loop{clock};
     test::ScriptedIcmpEcho echo{loop};
-    test::FakeResolver resolver;
+    test::FakeResolver resolver{loop};
     ProbeEngine engine{echo, resolver};
     TargetStrings target;
     RecordingAddressField field;
     test::RecordingMessageBoxes messages;
     TargetResolver resolution{engine, target, field, messages};
+    std::optional<bool> outcome;
 };
 
 TEST_F(TargetResolverTest, LowercaseNameResolvesAndShowsTheDottedAddress) {
@@ -109,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(TargetResolverTest, LocalAddressComesFromTheLocalHostName) {
     resolver.hostName = "localhost";
-    resolution.GetLocalAddress();
+    LocalAddress();
     EXPECT_EQ(target.localAddressText, "127.0.0.1");
     EXPECT_TRUE(messages.shown.empty());
 }
@@ -118,15 +138,67 @@ TEST_F(TargetResolverTest, LocalAddressFailuresTellTheUserAndKeepTheLastValue) {
     target.localAddressText = "10.1.1.1";
 
     resolver.hostName = std::nullopt;
-    resolution.GetLocalAddress();
+    LocalAddress();
     resolver.hostName = "unknown-host";
-    resolution.GetLocalAddress();
+    LocalAddress();
 
     EXPECT_EQ(target.localAddressText, "10.1.1.1");
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_TRUE(messages.shown[0].application);
     EXPECT_EQ(messages.shown[0].text, "\nFailed to get Host Name\n");
     EXPECT_EQ(messages.shown[1].text, "\nFailed to get IP Address [unknown-host]\n");
+}
+
+} // namespace
+} // namespace lumet
+
+namespace lumet {
+namespace {
+
+TEST_F(TargetResolverTest, ANameIsDecidedOnlyWhenItsAnswerComes) {
+    resolver.answerDelayMs = 3000;
+    const std::optional<bool>& resolved = Start("gw.test", false);
+    loop.RunFor(2999);
+    EXPECT_FALSE(resolved.has_value()) << "decided before the answer";
+    EXPECT_TRUE(resolution.Resolving());
+    EXPECT_TRUE(field.resolvedShown.empty());
+
+    loop.RunFor(1);
+
+    EXPECT_EQ(resolved, true);
+    EXPECT_FALSE(resolution.Resolving());
+    EXPECT_EQ(target.targetAddress, 0x0A00000Au);
+}
+
+TEST_F(TargetResolverTest, AbandonedLookupsChangeNothingWhenTheirAnswerComes) {
+    struct Row {
+        const char* fault;
+        std::function<void()> abandon;
+        std::string fieldAfter;
+    };
+    const Row rows[] = {
+        {"a cancelled lookup still applies its answer",
+         [this] { resolution.CancelResolveTarget(); }, ""},
+        {"a second target takes the first one's answer",
+         [this] { Start("localhost", false); }, "127.0.0.1"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.fault);
+        field.resolvedShown.clear();
+        resolver.answerDelayMs = 100;
+        bool firstAnswered = false;
+        target.targetText = "gw.test";
+        resolution.ResolveTarget(false, [&firstAnswered](bool) { firstAnswered = true; });
+        row.abandon();
+
+        loop.RunFor(1000);
+
+        EXPECT_FALSE(firstAnswered);
+        const std::vector<std::string> shown =
+            row.fieldAfter.empty() ? std::vector<std::string>{}
+                                   : std::vector<std::string>{row.fieldAfter};
+        EXPECT_EQ(field.resolvedShown, shown);
+    }
 }
 
 } // namespace

@@ -97,12 +97,12 @@ void TunResponder::Run() {
             return;
         }
         if ((fds[0].revents & POLLIN) != 0) {
-            ReadPackets(Clock::now());
+            ReadPackets();
         }
     }
 }
 
-void TunResponder::ReadPackets(Clock::time_point now) {
+void TunResponder::ReadPackets() {
     std::array<std::uint8_t, 65536> buffer{};
     for (int i = 0; i < kReadBurst; ++i) {
         const ssize_t length = ::read(tun_.Get(), buffer.data(), buffer.size());
@@ -111,8 +111,11 @@ void TunResponder::ReadPackets(Clock::time_point now) {
         }
         const auto datagram =
             std::span<const std::uint8_t>(buffer.data(), static_cast<std::size_t>(length));
+        // Each request's delay counts from its own read: a request that came in
+        // during the burst must not be answered early, now that probes time the
+        // answer by the kernel's receive timestamp.
         if (const auto request = ParseEchoRequest(datagram)) {
-            Answer(*request, now);
+            Answer(*request, Clock::now());
         }
     }
 }

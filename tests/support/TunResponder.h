@@ -52,7 +52,7 @@ private:
     };
 
     void Run();
-    void ReadPackets(Clock::time_point now);
+    void ReadPackets();
     void Answer(const EchoRequest& request, Clock::time_point now);
     void SendDue(Clock::time_point now);
 

@@ -43,7 +43,7 @@ protected:
     std::string profilePath = directory.filePath(QStringLiteral("lumet.conf")).toStdString();
     QtIoWatcher watcher;
     ScriptedIcmpEcho echo{watcher};
-    FakeResolver resolver;
+    FakeResolver resolver{watcher};
     SystemClock clock;
     QtMessagePump pump;
     RecordingMessageBoxes messages;

@@ -150,6 +150,7 @@ TEST_F(MainDialogReportTest, AnotherCommandClosesTheOpenReportPanel) {
         Click(window, CenterOf(*made.Controls().Find(Id::kRunButton)));
         ASSERT_TRUE(WaitForIdle(made));
         Click(window, CenterOf(*made.Controls().Find(Id::kReportButton)));
+        Settle(); // the local address comes through the event loop
         ASSERT_TRUE(made.Report().ReportPanelOpen());
 
         Click(window, CenterOf(*made.Controls().Find(Id::kSettingsButton)));

@@ -159,6 +159,7 @@ TEST_F(MainDialogRunTest, TypedHostNameIsResolvedAndItsAddressShown) {
         DoubleClick(window, Point{150, 80});
         made.Controls().AddressField().SetWindowText("localhost");
         Press(window, Key::Return, U'\r');
+        Settle(); // the name's answer comes through the event loop
         EXPECT_EQ(made.Controller().testState(), TestState::Run);
         EXPECT_EQ(made.Controls().AddressField().GetWindowText(), "127.0.0.1");
         EXPECT_EQ(made.Target().domainName, "localhost");
@@ -174,6 +175,7 @@ TEST_F(MainDialogRunTest, RefusedAddressShowsTheBannerAndStartsNothing) {
         DoubleClick(window, Point{150, 80});
         made.Controls().AddressField().SetWindowText("nosuchhost");
         Press(window, Key::Return, U'\r');
+        Settle();
         EXPECT_EQ(made.Controller().testState(), TestState::Idle);
         EXPECT_EQ(beep.count, 1);
         EXPECT_FALSE(made.Controls().AddressField().IsEnabled());

@@ -4,7 +4,9 @@
 #include "tests/ui/ReportExportSupport.h"
 
 #include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -55,10 +57,26 @@ public:
     explicit FakeReportSource(Log& log) : log_(log) {}
 
     std::string localAddress = "10.1.2.3";
+    // Held answers wait for Answer(); others come at once.
+    bool holdAnswer = false;
+    std::function<void()> held;
 
-    void GetLocalAddress() override {
+    void GetLocalAddress(std::function<void()> done) override {
         log_.push_back("GetLocalAddress");
+        if (holdAnswer) {
+            held = std::move(done);
+            return;
+        }
         data_.localAddressText = localAddress;
+        done();
+    }
+    void CancelLocalAddress() override {
+        log_.push_back("CancelLocalAddress");
+        held = nullptr;
+    }
+    void Answer() {
+        data_.localAddressText = localAddress;
+        std::exchange(held, nullptr)();
     }
     ReportData CollectReportData() const override {
         log_.push_back("CollectReportData");
@@ -208,6 +226,42 @@ TEST_F(ReportCommandTest, OtherCommandsCloseAnOpenPanelAndHideTheButtons) {
     EXPECT_TRUE(command_.ReportPanelOpen());
     EXPECT_EQ(log_.back(), "ShowExportButtons");
     EXPECT_NE(test::ReadFile("_report.txt").find("10.9.9.9"), std::string::npos);
+}
+
+TEST_F(ReportCommandTest, WhileTheLocalAddressIsLookedUpTheReportWaitsForIt) {
+    // REP pressed again meanwhile does not start a second report; a command that
+    // closes the panel also drops the report that was about to open it.
+    struct Row {
+        const char* fault;
+        bool closeMeanwhile;
+        bool panelOpen;
+    };
+    const Row rows[] = {
+        {"the second press makes a second lookup or opens a half-made panel", false, true},
+        {"a test started meanwhile has the panel slide open over it", true, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.fault);
+        log_.clear();
+        source_.holdAnswer = true;
+        command_.OnReport();
+        command_.OnReport();
+        EXPECT_EQ(std::count(log_.begin(), log_.end(), "GetLocalAddress"), 1);
+        EXPECT_FALSE(command_.ReportPanelOpen());
+        if (row.closeMeanwhile) {
+            command_.CloseReportPanel();
+        }
+
+        if (source_.held) {
+            source_.Answer();
+        }
+
+        EXPECT_EQ(command_.ReportPanelOpen(), row.panelOpen);
+        EXPECT_EQ(std::count(log_.begin(), log_.end(), "CollectReportData"), row.panelOpen);
+        if (command_.ReportPanelOpen()) {
+            command_.OnReport();
+        }
+    }
 }
 
 TEST_F(ReportCommandTest, PrintFallbackPlacesTheTextReportBelowTheWindow) {

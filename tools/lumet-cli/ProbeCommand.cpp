@@ -13,6 +13,8 @@ namespace lumet::cli {
 namespace {
 
 constexpr std::uint32_t kProbeSpacingMs = 1000;
+// The longest the loop sleeps between looks at what it waits for.
+constexpr std::uint32_t kIdleWaitMs = 1000;
 
 // A console has no address field: a refused target is reported once by the caller.
 class SilentAddressField final : public AddressFieldView {
@@ -29,7 +31,6 @@ std::uint32_t StoredTime(std::uint32_t rtt) {
 // Sends one probe and handles events until its answer is in.
 std::uint32_t AwaitEcho(ProbeEngine& engine, MessagePump& loop, std::uint32_t address,
                         std::uint32_t timeoutMs) {
-    constexpr std::uint32_t kIdleWaitMs = 1000;
     std::optional<std::uint32_t> rtt;
     engine.SendEcho(address, timeoutMs, [&rtt](std::uint32_t answer) { rtt = answer; });
     while (!rtt) {
@@ -57,7 +58,12 @@ int RunProbeCommand(const ProbeOptions& options, ProbeEngine& engine, MessagePum
     target.targetText = options.target;
     SilentAddressField field;
     TargetResolver resolver(engine, target, field, messages);
-    if (!resolver.ResolveTarget(false)) {
+    std::optional<bool> resolved;
+    resolver.ResolveTarget(false, [&resolved](bool success) { resolved = success; });
+    while (!resolved) {
+        loop.WaitForMessages(kIdleWaitMs);
+    }
+    if (!*resolved) {
         err << "lumet-cli: wrong address '" << options.target
             << "': give a host name that starts with a lowercase letter and resolves, "
                "or a dotted IPv4 address\n";

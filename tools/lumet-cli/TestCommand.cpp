@@ -54,12 +54,16 @@ int RunTestCommand(const CommandLine& line, ProbeEngine& engine, ConsoleEventLoo
     if (line.command == "run") {
         view.SetAddressFieldText(line.argument);
         controller.OnAddressCommit();
+        loop.RunWhile([&resolver] { return resolver.Resolving(); });
     } else if (line.command == "stay") {
         target.targetText = line.argument;
-        if (resolver.ResolveTarget(false)) {
-            view.SetAddressFieldText(target.addressText);
-            controller.OnStayAlive();
-        }
+        resolver.ResolveTarget(false, [&](bool resolved) {
+            if (resolved) {
+                view.SetAddressFieldText(target.addressText);
+                controller.OnStayAlive();
+            }
+        });
+        loop.RunWhile([&resolver] { return resolver.Resolving(); });
     } else {
         controller.LoadServerList(line.argument);
         if (!controller.serverList().empty()) {
@@ -79,7 +83,9 @@ int RunTestCommand(const CommandLine& line, ProbeEngine& engine, ConsoleEventLoo
     // Ctrl+C is how a stay-alive test ends; a run or random test it cuts short.
     int exitCode = interrupted && line.command != "stay" ? 130 : 0;
     if (controller.probeCount() > 0) {
-        resolver.GetLocalAddress();
+        bool localAddressKnown = false;
+        resolver.GetLocalAddress([&localAddressKnown] { localAddressKnown = true; });
+        loop.RunWhile([&localAddressKnown] { return !localAddressKnown; });
         const ReportData report =
             CollectReportData(controller, history, target, settings, engine, view.averageMarkerX());
         out << "rated " << report.verdict << " (" << report.score << "/100)\n";

@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
     lumet::SystemClock clock;
     lumet::cli::ConsoleEventLoop loop(clock);
     lumet::LinuxIcmpEcho echo(loop);
-    lumet::SystemResolver resolver;
+    lumet::SystemResolver resolver(loop);
     lumet::ProbeEngine engine(echo, resolver);
     lumet::cli::ConsoleMessageBoxes messages(std::cerr);
 

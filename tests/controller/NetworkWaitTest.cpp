@@ -2,8 +2,9 @@
 
 #include <gmock/gmock.h>
 
-// The controller while a probe is out: the window goes on, and the test's rhythm
-// and numbers are those of a probe that held the thread for its whole wait.
+// The controller while a probe or a name lookup is out: the window goes on, and the
+// test's rhythm and numbers are those of a probe that held the thread for its
+// whole wait.
 
 namespace lumet::test {
 namespace {
@@ -11,7 +12,7 @@ namespace {
 using testing::Contains;
 using testing::Not;
 
-class ProbeWaitTest : public ControllerTest {
+class NetworkWaitTest : public ControllerTest {
 protected:
     // When each probe went out, as the ticks saw it.
     std::vector<std::uint32_t> SendTimes() const {
@@ -36,7 +37,7 @@ struct CadenceRow {
     std::vector<std::uint32_t> sends;
 };
 
-class Cadence : public ProbeWaitTest, public testing::WithParamInterface<CadenceRow> {};
+class Cadence : public NetworkWaitTest, public testing::WithParamInterface<CadenceRow> {};
 
 TEST_P(Cadence, TicksThatFallDueDuringTheWaitCollapseIntoOneAfterTheAnswer) {
     const CadenceRow& row = GetParam();
@@ -53,14 +54,14 @@ TEST_P(Cadence, TicksThatFallDueDuringTheWaitCollapseIntoOneAfterTheAnswer) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    ProbeWaitTest, Cadence,
+    NetworkWaitTest, Cadence,
     testing::Values(CadenceRow{"an instant answer holds the next tick", 0, {333, 1332, 2331}},
                     CadenceRow{"an answer within a tick shifts the rhythm", 200, {333, 1332, 2331}},
                     CadenceRow{"a tick that fell due is lost or run twice", 400, {333, 1399, 2465}},
                     CadenceRow{"a 5 s wait does not stretch the cycle to 5666 ms", 5000,
                                {333, 5999, 11665}}));
 
-TEST_F(ProbeWaitTest, TheNumbersAreThoseOfTheAnswersWhateverTheyWaited) {
+TEST_F(NetworkWaitTest, TheNumbersAreThoseOfTheAnswersWhateverTheyWaited) {
     // The same answers, instant or each after a long wait: every recorded value
     // must match.
     struct Outcome {
@@ -97,7 +98,7 @@ TEST_F(ProbeWaitTest, TheNumbersAreThoseOfTheAnswersWhateverTheyWaited) {
     EXPECT_EQ(slow.samples[1], 65535u + 999u) << "the time-out is stored as a failed 999";
 }
 
-TEST_F(ProbeWaitTest, TheStatusLineShowsTheTestBeforeTheFirstAnswer) {
+TEST_F(NetworkWaitTest, TheStatusLineShowsTheTestBeforeTheFirstAnswer) {
     echo.answerDelayMs = 5000;
     settings.TimeOut = 5000;
     controller.OnRun();
@@ -119,7 +120,7 @@ struct PressRow {
     const char* lastCall;
 };
 
-class PressDuringWait : public ProbeWaitTest, public testing::WithParamInterface<PressRow> {};
+class PressDuringWait : public NetworkWaitTest, public testing::WithParamInterface<PressRow> {};
 
 TEST_P(PressDuringWait, DropsTheProbeInFlightAtOnce) {
     const PressRow& row = GetParam();
@@ -151,19 +152,90 @@ TEST_P(PressDuringWait, DropsTheProbeInFlightAtOnce) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    ProbeWaitTest, PressDuringWait,
+    NetworkWaitTest, PressDuringWait,
     testing::Values(PressRow{"RUN waits for the answer or records it", &TestController::OnRun,
                              "status 0"},
                     PressRow{"QT waits for the answer or the marker blink",
                              &TestController::OnQuit, "save and exit"}));
 
-TEST_F(ProbeWaitTest, QuittingNeverWaitsForTheMarkerBlink) {
+TEST_F(NetworkWaitTest, QuittingNeverWaitsForTheMarkerBlink) {
     controller.OnRun();
     timers.RunFor(1000);
     controller.OnQuit();
     EXPECT_THAT(view.log, Not(Contains("blink marker")));
     EXPECT_EQ(view.log.back(), "save and exit");
 }
+
+// Enter on a host name: the run starts when the answer comes, unless the user has
+// left meanwhile.
+struct CommitRow {
+    const char* fault;
+    bool quitMeanwhile;
+    bool runs;
+};
+
+class CommitDuringLookup : public NetworkWaitTest,
+                           public testing::WithParamInterface<CommitRow> {};
+
+TEST_P(CommitDuringLookup, StartsTheRunOnlyWithTheAnswer) {
+    const CommitRow& row = GetParam();
+    SCOPED_TRACE(row.fault);
+    resolver.answerDelayMs = 3000;
+    view.fieldText = "localhost";
+    controller.OnAddressCommit();
+    timers.RunFor(1000);
+    EXPECT_EQ(controller.testState(), TestState::Idle);
+    EXPECT_FALSE(timers.IsRunning(TestController::kProbeTimerId));
+    if (row.quitMeanwhile) {
+        controller.OnQuit();
+    }
+
+    timers.RunFor(2000);
+
+    EXPECT_EQ(timers.IsRunning(TestController::kProbeTimerId), row.runs);
+    EXPECT_EQ(controller.testState(), row.runs ? TestState::Run : TestState::Idle);
+    EXPECT_EQ(target.targetAddress, row.runs ? 0x0100007Fu : 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    NetworkWaitTest, CommitDuringLookup,
+    testing::Values(CommitRow{"the run starts before the name is known", false, true},
+                    CommitRow{"a quit leaves a run starting behind it", true, false}));
+
+// The random search waits for each entry's lookup by handling events; a stop
+// meanwhile ends it at once, with no notice and no test.
+struct SearchRow {
+    const char* fault;
+    void (TestController::*press)();
+};
+
+class SearchDuringLookup : public NetworkWaitTest,
+                           public testing::WithParamInterface<SearchRow> {};
+
+TEST_P(SearchDuringLookup, EndsAtOnceAndDropsTheAnswer) {
+    const SearchRow& row = GetParam();
+    SCOPED_TRACE(row.fault);
+    TempDir dir;
+    controller.LoadServerList(dir.Write("random.lst", "localhost\n"));
+    resolver.answerDelayMs = 5000;
+    // The press comes 1 s into the lookup, which starts after the 100 ms pause.
+    const auto press =
+        timers.Watch(-1, 1100, {}, [this, &row] { (controller.*row.press)(); });
+
+    controller.OnRandom();
+
+    EXPECT_LE(clock.nowMs, 1100u + 300u) << "the search outlived the stop";
+    EXPECT_EQ(controller.testState(), TestState::Idle);
+    EXPECT_TRUE(messages.shown.empty());
+    timers.RunFor(10000);
+    EXPECT_FALSE(timers.IsRunning(TestController::kProbeTimerId));
+    EXPECT_TRUE(echo.requests.empty());
+    EXPECT_EQ(controller.serverList().size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(NetworkWaitTest, SearchDuringLookup,
+                         testing::Values(SearchRow{"RUN waits for the lookup", &TestController::OnRun},
+                                         SearchRow{"QT waits for the lookup", &TestController::OnQuit}));
 
 } // namespace
 } // namespace lumet::test
