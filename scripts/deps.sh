@@ -3,7 +3,7 @@
 # Usage: scripts/deps.sh [build|test]
 set -euo pipefail
 
-build_packages=(g++ cmake ninja-build pkg-config qt6-base-dev fonts-wine fonts-liberation2 fonts-dejavu-core)
+build_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libxcb1-dev fonts-wine fonts-liberation2 fonts-dejavu-core)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev iproute2 iputils-ping xvfb xdotool imagemagick)
 
 packages=("${build_packages[@]}")

@@ -9,6 +9,11 @@ void WindowUserActivity::StartWatching() {
     leftButtonPressed_ = false;
     filter_.reset();
     filter_.emplace(window_.PushInputFilter([this](const InputMessage& message) {
+        // Only the event that ends the wait is kept; a click that comes right
+        // behind the move (a quick user, a test tool) is the user's next action.
+        if (mouseMoved_ || leftButtonPressed_) {
+            return false;
+        }
         switch (message.kind) {
         case InputKind::MouseMove:
             mouseMoved_ = true;

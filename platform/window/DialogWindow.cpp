@@ -379,7 +379,9 @@ void DialogWindow::Minimize() {
 }
 
 void DialogWindow::StartSystemMove() {
-    if (!widget_->isVisible()) {
+    // A press handled after its release would start a move that no release ends:
+    // the window would stick to the pointer until the next click.
+    if (!widget_->isVisible() || !pointerQuery_().value_or(leftButtonDown_)) {
         return;
     }
     QWindow* const handle = widget_->windowHandle();

@@ -10,6 +10,7 @@
 #include "platform/window/InputFilterScope.h"
 #include "platform/window/InputMessage.h"
 #include "platform/window/ManualMove.h"
+#include "platform/window/PointerState.h"
 #include "platform/window/UpdateRegion.h"
 #include "platform/window/WindowSurface.h"
 #include "platform/window/WindowTimers.h"
@@ -150,6 +151,8 @@ public:
 
     Beep& GetBeep() { return beep_; }
     void SetFaceLoader(FaceLoader loader) { faceLoader_ = std::move(loader); }
+    // Where the window asks whether the left button is down this moment.
+    void SetPointerQuery(PointerQuery query) { pointerQuery_ = std::move(query); }
     Bitmap LoadFace(const std::string& name) const;
     DialogHandler& Handler() { return handler_; }
     QWidget& Widget();
@@ -203,6 +206,7 @@ private:
     int nextFilterKey_ = 0;
     ManualMove manualMove_;
     FaceLoader faceLoader_ = LoadFaceResource;
+    PointerQuery pointerQuery_ = LeftButtonHeldNow;
     std::optional<Rect> caret_;
     bool paintScheduled_ = false;
     bool modalRunning_ = false;

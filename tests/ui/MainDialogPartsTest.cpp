@@ -88,17 +88,43 @@ TEST_F(DialogPartsTest, ExchangeWritesAndReadsTheFieldsInExchangeOrder) {
     EXPECT_EQ(messages.shown[0].text, "Please enter a positive integer.");
 }
 
-TEST_F(DialogPartsTest, WatchingKeepsMouseMovesAndPressesFromTheDialog) {
+TEST_F(DialogPartsTest, WatchingKeepsOnlyTheFirstMoveOrPressFromTheDialog) {
+    struct Row {
+        const char* fault;
+        InputKind first;
+        InputKind second;
+        bool moved, pressed;
+        int movesThrough, pressesThrough;
+    };
+    const Row rows[] = {
+        {"a click right behind the move is swallowed", InputKind::MouseMove,
+         InputKind::LeftButtonDown, true, false, 0, 1},
+        {"a move right behind the click is swallowed", InputKind::LeftButtonDown,
+         InputKind::MouseMove, false, true, 1, 0},
+        {"a second click is swallowed", InputKind::LeftButtonDown, InputKind::LeftButtonDown,
+         false, true, 0, 1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.fault);
+        handler.mouseMoves = 0;
+        handler.presses = 0;
+        WindowUserActivity activity(window);
+        activity.StartWatching();
+        window.DeliverMouse(row.first, Point{5, 5}, Point{5, 5});
+        window.DeliverMouse(row.second, Point{6, 5}, Point{6, 5});
+
+        EXPECT_EQ(activity.MouseMoved(), row.moved);
+        EXPECT_EQ(activity.LeftButtonPressed(), row.pressed);
+        EXPECT_EQ(handler.mouseMoves, row.movesThrough);
+        EXPECT_EQ(handler.presses, row.pressesThrough);
+        activity.StopWatching();
+    }
+}
+
+TEST_F(DialogPartsTest, WatchingStartsAfreshAndEndsWithStopWatching) {
     WindowUserActivity activity(window);
     activity.StartWatching();
     window.DeliverMouse(InputKind::MouseMove, Point{5, 5}, Point{5, 5});
-    EXPECT_TRUE(activity.MouseMoved());
-    EXPECT_FALSE(activity.LeftButtonPressed());
-    window.DeliverMouse(InputKind::LeftButtonDown, Point{5, 5}, Point{5, 5});
-    EXPECT_TRUE(activity.LeftButtonPressed());
-    EXPECT_EQ(handler.mouseMoves, 0);
-    EXPECT_EQ(handler.presses, 0);
-
     activity.StartWatching();
     EXPECT_FALSE(activity.MouseMoved());
     activity.StopWatching();

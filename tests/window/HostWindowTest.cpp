@@ -47,6 +47,39 @@ TEST_F(HostWindowTest, TitleAndIconReachTheQtWindow) {
     EXPECT_FALSE(window.Widget().windowIcon().isNull());
 }
 
+TEST_F(HostWindowTest, APressWhoseButtonIsAlreadyUpStartsNoMove) {
+    // The window system's word on the button beats the input handled so far.
+    struct Row {
+        const char* fault;
+        std::optional<bool> heldNow;
+        bool moves;
+    };
+    const Row rows[] = {
+        {"a stale press glues the window to the pointer", false, false},
+        {"a held button does not drag", true, true},
+        {"without the system's word the press itself does not count", std::nullopt, true},
+    };
+    class Caption final : public StaticControl {
+    public:
+        using StaticControl::StaticControl;
+        void OnLeftButtonDown(Point point) override {
+            Window()->StartSystemMove();
+            StaticControl::OnLeftButtonDown(point);
+        }
+    };
+    Caption strip(1016, Rect{48, 0, 280, 24}, true);
+    window.AddControl(strip);
+    window.Widget().show();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.fault);
+        window.SetPointerQuery([&row] { return row.heldNow; });
+        window.DeliverMouse(InputKind::LeftButtonDown, Point{60, 10}, Point{260, 160});
+        EXPECT_EQ(window.IsManualMoveActive(), row.moves);
+        window.DeliverMouse(InputKind::LeftButtonUp, Point{60, 10}, Point{260, 160});
+    }
+    window.Widget().hide();
+}
+
 TEST_F(HostWindowTest, TheCaptionDragMovesTheWindowByHandWhenTheSystemCannot) {
     class Caption final : public StaticControl {
     public:
