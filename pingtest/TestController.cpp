@@ -136,10 +136,11 @@ void TestController::OnStayAlive() {
 void TestController::OnQuit() {
     quitting_ = true;
     resolver_.CancelResolveTarget();
+    // No pause after the stop: it lets a stopped test's picture settle in a window
+    // that stays, and this one is about to go.
     if (testState_ != TestState::Idle) {
         testState_ = TestState::Idle;
         StopTest();
-        clock_.Sleep(kStopPauseMs);
     }
     view_.CloseSettingsPanelDiscarding();
     ClosePanels();

@@ -224,7 +224,7 @@ TEST_F(ControllerTest, QuitStopsTheTestClosesThePanelsAndExits) {
     timers.RunFor(333);
     controller.OnQuit();
     EXPECT_FALSE(timers.IsRunning(1));
-    EXPECT_THAT(clock.sleeps, ElementsAre(300u));
+    EXPECT_TRUE(clock.sleeps.empty()) << "the window is going: nothing to pause for";
     EXPECT_THAT(view.Since(view.log.size() - 4),
                 ElementsAre("close settings", "close about", "close report", "save and exit"));
 
@@ -232,7 +232,7 @@ TEST_F(ControllerTest, QuitStopsTheTestClosesThePanelsAndExits) {
     controller.OnQuit();
     EXPECT_THAT(view.Since(mark),
                 ElementsAre("close settings", "close about", "close report", "save and exit"));
-    EXPECT_EQ(clock.sleeps.size(), 1u);
+    EXPECT_TRUE(clock.sleeps.empty());
 }
 
 struct EntryPoint {
