@@ -56,4 +56,23 @@ printf 'Not.a.target\nlocalhost\n' > hosts.lst
 cat random.out random.err
 grep -q '^probing 127.0.0.1 (localhost)$' random.out || fail "random target"
 grep -q '^seq=1 status=0' random.out || fail "random probe"
+# Ctrl+C while a probe waits for a silent host acts at once, not at the probe's
+# ten-second time-out, and the report of the answered probes is still written.
+rm -f _report.txt
+"$cli" run --count 3 --timeout 10000 127.0.0.1 > silent.out &
+pid=$!
+for _ in $(seq 100); do grep -q '^seq=1 ' silent.out && break; sleep 0.1; done
+sysctl -qw net.ipv4.icmp_echo_ignore_all=1
+sleep 1.5 # the second probe is out and cannot be answered
+interrupted=$(date +%s%N)
+kill -INT "$pid"
+status=0
+wait "$pid" || status=$?
+took_ms=$((($(date +%s%N) - interrupted) / 1000000))
+sysctl -qw net.ipv4.icmp_echo_ignore_all=0
+cat silent.out
+echo "Ctrl+C during a silent wait ended the run after $took_ms ms"
+[ "$status" = 130 ] || fail "Ctrl+C exit code $status"
+[ "$took_ms" -lt 2000 ] || fail "Ctrl+C waited for the probe ($took_ms ms)"
+grep -q $'^PING SENT\t1\r$' _report.txt || fail "report of the answered probe"
 echo "lumet-cli end-to-end: all passed"
