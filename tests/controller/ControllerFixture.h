@@ -67,6 +67,19 @@ protected:
         };
     }
 
+    // When each probe went out, as the ticks saw it.
+    std::vector<std::uint32_t> ProbeSendTimes() const {
+        std::vector<std::uint32_t> times;
+        std::size_t seen = 0;
+        for (const Tick& tick : ticks) {
+            if (tick.probesSent != seen) {
+                times.push_back(tick.atMs);
+                seen = tick.probesSent;
+            }
+        }
+        return times;
+    }
+
     bool Called(const FakeTimers::Call& call) const {
         return std::find(timers.calls.begin(), timers.calls.end(), call) != timers.calls.end();
     }

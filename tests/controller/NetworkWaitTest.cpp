@@ -12,21 +12,7 @@ namespace {
 using testing::Contains;
 using testing::Not;
 
-class NetworkWaitTest : public ControllerTest {
-protected:
-    // When each probe went out, as the ticks saw it.
-    std::vector<std::uint32_t> SendTimes() const {
-        std::vector<std::uint32_t> times;
-        std::size_t seen = 0;
-        for (const Tick& tick : ticks) {
-            if (tick.probesSent != seen) {
-                times.push_back(tick.atMs);
-                seen = tick.probesSent;
-            }
-        }
-        return times;
-    }
-};
+class NetworkWaitTest : public ControllerTest {};
 
 // Interval 1 s: a tick every 333 ms, and the first tick of the process probes. A
 // wait longer than a tick stretches the cycle by the wait less one tick: the held
@@ -49,7 +35,7 @@ TEST_P(Cadence, TicksThatFallDueDuringTheWaitCollapseIntoOneAfterTheAnswer) {
 
     timers.RunFor(row.sends.back() + row.waitMs);
 
-    EXPECT_EQ(SendTimes(), row.sends);
+    EXPECT_EQ(ProbeSendTimes(), row.sends);
     EXPECT_EQ(controller.probeCount(), 3);
 }
 

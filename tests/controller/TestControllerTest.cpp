@@ -24,14 +24,7 @@ TEST_F(ControllerTest, RunOf32ProbesTicksEveryThirdOfASecondAndEndsOneTickAfterT
     constexpr std::uint32_t kEndMs = kLastProbeMs + 333;
     timers.RunFor(kEndMs);
 
-    std::vector<std::uint32_t> probeTimes;
-    std::size_t seen = 0;
-    for (const Tick& tick : ticks) {
-        if (tick.probesSent != seen) {
-            probeTimes.push_back(tick.atMs);
-            seen = tick.probesSent;
-        }
-    }
+    const std::vector<std::uint32_t> probeTimes = ProbeSendTimes();
     ASSERT_EQ(probeTimes.size(), 32u);
     for (std::size_t i = 0; i < probeTimes.size(); ++i) {
         EXPECT_EQ(probeTimes[i], 333 + 999 * i) << "probe " << i;

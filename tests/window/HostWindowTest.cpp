@@ -47,6 +47,16 @@ TEST_F(HostWindowTest, TitleAndIconReachTheQtWindow) {
     EXPECT_FALSE(window.Widget().windowIcon().isNull());
 }
 
+// A caption strip: a press on it drags the window.
+class Caption final : public StaticControl {
+public:
+    using StaticControl::StaticControl;
+    void OnLeftButtonDown(Point point) override {
+        Window()->StartSystemMove();
+        StaticControl::OnLeftButtonDown(point);
+    }
+};
+
 TEST_F(HostWindowTest, APressWhoseButtonIsAlreadyUpStartsNoMove) {
     // The window system's word on the button beats the input handled so far.
     struct Row {
@@ -58,14 +68,6 @@ TEST_F(HostWindowTest, APressWhoseButtonIsAlreadyUpStartsNoMove) {
         {"a stale press glues the window to the pointer", false, false},
         {"a held button does not drag", true, true},
         {"without the system's word the press itself does not count", std::nullopt, true},
-    };
-    class Caption final : public StaticControl {
-    public:
-        using StaticControl::StaticControl;
-        void OnLeftButtonDown(Point point) override {
-            Window()->StartSystemMove();
-            StaticControl::OnLeftButtonDown(point);
-        }
     };
     Caption strip(1016, Rect{48, 0, 280, 24}, true);
     window.AddControl(strip);
@@ -81,14 +83,6 @@ TEST_F(HostWindowTest, APressWhoseButtonIsAlreadyUpStartsNoMove) {
 }
 
 TEST_F(HostWindowTest, TheCaptionDragMovesTheWindowByHandWhenTheSystemCannot) {
-    class Caption final : public StaticControl {
-    public:
-        using StaticControl::StaticControl;
-        void OnLeftButtonDown(Point point) override {
-            Window()->StartSystemMove();
-            StaticControl::OnLeftButtonDown(point);
-        }
-    };
     Caption strip(1016, Rect{48, 0, 280, 24}, true);
     window.AddControl(strip);
     window.MoveTo(Point{200, 150});
