@@ -58,6 +58,9 @@ public:
     // Exact time from the send to the answer of a finished exchange, for benchmarks
     // and diagnostics; nothing when none came in time.
     std::optional<std::chrono::nanoseconds> AnswerDelay() const { return answerDelay_; }
+    // The wall-clock reading the round-trip time counts from, taken right before
+    // sendto.
+    const timespec& SendTime() const { return sentWall_; }
 
 private:
     struct Arrival {

@@ -54,7 +54,12 @@ std::variant<EchoExchange, ProbeResult> LinuxIcmpEcho::Send(std::uint32_t addres
     // Advance for every probe, sent or not: a late reply to the previous probe
     // must never match this one.
     const std::uint16_t sequence = nextSequence_++;
-    return EchoExchange::Send(kind_, address, identifier_, sequence, timeoutMs, packet_);
+    std::variant<EchoExchange, ProbeResult> sent =
+        EchoExchange::Send(kind_, address, identifier_, sequence, timeoutMs, packet_);
+    if (const EchoExchange* exchange = std::get_if<EchoExchange>(&sent)) {
+        lastSendTime_ = exchange->SendTime();
+    }
+    return sent;
 }
 
 void LinuxIcmpEcho::Start(std::uint32_t address, std::uint32_t timeoutMs, Completion done) {

@@ -35,6 +35,8 @@ public:
     // Exact time from sendto to the answer (reply or ICMP error) of the newest
     // finished probe; std::nullopt when it got none. For benchmarks and diagnostics.
     std::optional<std::chrono::nanoseconds> LastAnswerDelay() const { return lastAnswerDelay_; }
+    // The wall-clock time (CLOCK_REALTIME) the newest request that went out was sent.
+    std::optional<timespec> LastSendTime() const { return lastSendTime_; }
 
 private:
     std::variant<EchoExchange, ProbeResult> Send(std::uint32_t address, std::uint32_t timeoutMs);
@@ -47,6 +49,7 @@ private:
     std::uint16_t nextSequence_;
     std::vector<std::uint8_t> packet_; // receive buffer, sized for the largest IPv4 packet
     std::optional<std::chrono::nanoseconds> lastAnswerDelay_;
+    std::optional<timespec> lastSendTime_;
     // Keeps the kernel's receive timestamps switched on between probes.
     UniqueFd timestampKeeper_;
 

@@ -145,9 +145,22 @@ void TunResponder::Answer(const EchoRequest& request, Clock::time_point now) {
     }
 }
 
+std::vector<timespec> TunResponder::AnswerTimes() const {
+    const std::lock_guard lock(mutex_);
+    return answerTimes_;
+}
+
 void TunResponder::SendDue(Clock::time_point now) {
     while (!due_.empty() && due_.begin()->first <= now) {
         const auto& datagram = due_.begin()->second;
+        // Noted before the write: the prober may read the answer before the write
+        // returns.
+        timespec writing{};
+        clock_gettime(CLOCK_REALTIME, &writing);
+        {
+            const std::lock_guard lock(mutex_);
+            answerTimes_.push_back(writing);
+        }
         if (::write(tun_.Get(), datagram.data(), datagram.size()) !=
             static_cast<ssize_t>(datagram.size())) {
             ++sendFailures_;

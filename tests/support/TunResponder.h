@@ -13,6 +13,7 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <ctime>
 #include <vector>
 
 namespace lumet::test {
@@ -40,6 +41,9 @@ public:
     std::vector<EchoRequest> Requests() const;
     // Scripts not yet used by a request.
     std::size_t UnusedScripts() const;
+    // The wall-clock time (CLOCK_REALTIME) right before each answer was handed to
+    // the device, oldest first: when it went onto the wire.
+    std::vector<timespec> AnswerTimes() const;
     // Packets the device did not take.
     std::size_t SendFailures() const { return sendFailures_.load(); }
 
@@ -62,6 +66,7 @@ private:
     mutable std::mutex mutex_;
     std::deque<std::vector<EchoResponse>> scripts_;
     std::vector<EchoRequest> requests_;
+    std::vector<timespec> answerTimes_;
     std::atomic<std::size_t> sendFailures_{0};
 
     // Used by the responder thread only.
