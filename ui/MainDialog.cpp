@@ -91,7 +91,7 @@ MainDialog::MainDialog(MainDialogServices services, const std::vector<std::uint8
       controller_(engine_, resolver_, target_, history_, settings_, view_, window_.GetTimers(),
                   services_.pump, services_.clock, services_.messages),
       overlay_(window_, buffers_, panels_, report_, hover_, controls_.AddressField(), controller_),
-      widget_(&window_.Widget()) {
+      widget_(&window_.Widget()), skin_(Bitmap::Load(QStringLiteral(":/bitmaps/129.bmp"))) {
     panels_.Attach(controller_);
     view_.Attach(controller_);
     // F1 is the application's help command; its viewer has no owner.
@@ -203,8 +203,7 @@ bool MainDialog::OnEraseBackground(DeviceContext& dc) {
 
 void MainDialog::OnPaint(DeviceContext& dc, const Rect& invalid) {
     static_cast<void>(invalid);
-    const DeviceContext skin(Bitmap::Load(QStringLiteral(":/bitmaps/129.bmp")));
-    dc.BitBlt(0, 0, DialogWindow::kClientWidth, DialogWindow::kCollapsedHeight, skin, 0, 0,
+    dc.BitBlt(0, 0, DialogWindow::kClientWidth, DialogWindow::kCollapsedHeight, skin_, 0, 0,
               Rop::SrcCopy);
     window_.PostMessage(kOverlayMessage);
 }

@@ -170,6 +170,8 @@ private:
     DisplayOverlay overlay_;
     // The window's widget, for its screen's pixel density.
     const QWidget* widget_;
+    // Decoded once: every paint of the dialog lays it.
+    const DeviceContext skin_;
     std::string programDirectory_;
     bool settingsSaved_ = false;
     int exitCode_ = 0;

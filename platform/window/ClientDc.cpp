@@ -19,7 +19,7 @@ ClientDc::ClientDc(WindowSurface& surface, std::optional<Rect> clip)
     const Rect area = clip ? clip->Normalized().Intersected(visible) : visible;
     // An empty clip must still clip everything away, so keep it at the origin.
     dc_.SelectClipRgn(Region(area.IsEmpty() ? Rect{} : area));
-    surface_.BeginDrawing();
+    surface_.BeginDrawing(area.IsEmpty() ? Rect{} : area);
 }
 
 ClientDc::~ClientDc() {

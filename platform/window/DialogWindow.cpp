@@ -32,7 +32,7 @@ DialogWindow::DialogWindow(DialogHandler& handler, Beep& beep)
     : handler_(handler), beep_(beep), timers_([this](int id) { handler_.OnTimer(id); }),
       target_(std::make_unique<MessageTarget>(*this)),
       widget_(std::make_unique<HostWidget>(*this)) {
-    surface_.SetScreenUpdate([this] { widget_->UpdateScreen(); });
+    surface_.SetScreenUpdate([this](const Rect& area) { widget_->UpdateScreen(area); });
 }
 
 DialogWindow::~DialogWindow() {
@@ -394,7 +394,15 @@ void DialogWindow::StartSystemMove() {
 }
 
 Bitmap DialogWindow::LoadFace(const std::string& name) const {
-    return faceLoader_ ? faceLoader_(name) : Bitmap();
+    if (!faceLoader_) {
+        return Bitmap();
+    }
+    const auto known = faces_.find(name);
+    if (known != faces_.end()) {
+        return known->second;
+    }
+    // Bitmaps share their pixels until one is drawn into, so the copies are cheap.
+    return faces_.emplace(name, faceLoader_(name)).first->second;
 }
 
 QWidget& DialogWindow::Widget() {

@@ -17,6 +17,7 @@
 
 #include <QIcon>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -150,9 +151,14 @@ public:
     bool IsManualMoveActive() const { return manualMove_.IsActive(); }
 
     Beep& GetBeep() { return beep_; }
-    void SetFaceLoader(FaceLoader loader) { faceLoader_ = std::move(loader); }
+    void SetFaceLoader(FaceLoader loader) {
+        faceLoader_ = std::move(loader);
+        faces_.clear();
+    }
     // Where the window asks whether the left button is down this moment.
     void SetPointerQuery(PointerQuery query) { pointerQuery_ = std::move(query); }
+    // Each picture is decoded once: a button changes faces on every probe and every
+    // REP blink.
     Bitmap LoadFace(const std::string& name) const;
     DialogHandler& Handler() { return handler_; }
     QWidget& Widget();
@@ -206,6 +212,7 @@ private:
     int nextFilterKey_ = 0;
     ManualMove manualMove_;
     FaceLoader faceLoader_ = LoadFaceResource;
+    mutable std::map<std::string, Bitmap> faces_;
     PointerQuery pointerQuery_ = LeftButtonHeldNow;
     std::optional<Rect> caret_;
     bool paintScheduled_ = false;

@@ -115,9 +115,9 @@ HostWidget::HostWidget(DialogWindow& window)
     });
 }
 
-void HostWidget::UpdateScreen() {
+void HostWidget::UpdateScreen(const Rect& area) {
     if (isVisible()) {
-        repaint();
+        repaint(QRect(area.left, area.top, area.Width(), area.Height()));
     }
 }
 

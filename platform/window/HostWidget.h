@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/gdi/Rect.h"
 #include "platform/window/InputMessage.h"
 
 #include <QTimer>
@@ -17,7 +18,8 @@ public:
     explicit HostWidget(DialogWindow& window);
 
     // Copies the surface to the screen now.
-    void UpdateScreen();
+    // Copies an area of the surface (client coordinates) to the screen at once.
+    void UpdateScreen(const Rect& area);
     // The caret moved, appeared or went: show it at once and restart its blinking.
     void CaretChanged();
     bool CaretShown() const { return caretOn_; }

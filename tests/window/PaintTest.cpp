@@ -1,9 +1,16 @@
 #include "WindowFixture.h"
+#include "platform/window/ClientDc.h"
 #include "platform/window/EditControl.h"
 #include "platform/window/StaticControl.h"
 #include "platform/window/UpdateRegion.h"
+#include "platform/window/WindowSurface.h"
 
 #include <QPixmap>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 #include <QWidget>
 
 namespace lumet::test {
@@ -190,6 +197,67 @@ TEST_F(PaintTest, GrowingTheWindowWithRepaintInvalidatesOnlyTheNewRows) {
     window.SendPaint();
     window.SetClientHeight(416, false);
     EXPECT_TRUE(window.InvalidBounds().IsEmpty());
+}
+
+} // namespace
+} // namespace lumet::test
+
+namespace lumet::test {
+namespace {
+
+TEST(WindowSurfaceTest, TheScreenGetsOnlyWhatTheDrawingCouldReach) {
+    // One push when the outermost drawing ends, of the areas its ClientDcs could
+    // draw into.
+    struct Row {
+        const char* fault;
+        std::vector<std::optional<Rect>> nestedClips; // outermost first
+        std::vector<Rect> pushes;
+    };
+    const Rect client{0, 0, 360, 116};
+    const Row rows[] = {
+        {"drawing on the window is not shown", {std::nullopt}, {client}},
+        {"a control's repaint pushes the whole window", {Rect{10, 10, 20, 20}}, {Rect{10, 10, 20, 20}}},
+        {"a paint with nothing invalid pushes the window", {Rect{}}, {}},
+        {"nested drawing pushes more than once or loses an area",
+         {Rect{0, 0, 10, 10}, Rect{50, 50, 60, 60}},
+         {Rect{0, 0, 60, 60}}},
+        {"an area off the client is pushed", {Rect{350, 100, 400, 200}}, {Rect{350, 100, 360, 116}}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.fault);
+        WindowSurface surface;
+        std::vector<Rect> pushes;
+        surface.SetScreenUpdate([&pushes](const Rect& area) { pushes.push_back(area); });
+        {
+            std::vector<std::unique_ptr<ClientDc>> open;
+            for (const std::optional<Rect>& clip : row.nestedClips) {
+                open.push_back(std::make_unique<ClientDc>(surface, clip));
+            }
+            EXPECT_TRUE(pushes.empty()) << "pushed before the drawing ended";
+            while (!open.empty()) {
+                open.pop_back();
+            }
+        }
+        EXPECT_EQ(pushes, row.pushes);
+    }
+}
+
+TEST_F(PaintTest, EachFaceIsDecodedOnce) {
+    std::map<std::string, int> decoded;
+    const auto loader = [&decoded](const std::string& name) {
+        ++decoded[name];
+        return Bitmap(4, 4);
+    };
+    window.SetFaceLoader(loader);
+    for (const char* name : {"RUNU", "RUNR", "RUNU", "RUNR", "RUNU"}) {
+        EXPECT_FALSE(window.LoadFace(name).IsNull());
+    }
+    EXPECT_EQ(decoded, (std::map<std::string, int>{{"RUNR", 1}, {"RUNU", 1}}));
+
+    // Another loader may load other pictures under the same names.
+    window.SetFaceLoader(loader);
+    window.LoadFace("RUNU");
+    EXPECT_EQ(decoded["RUNU"], 2) << "a new loader was served the old faces";
 }
 
 } // namespace
