@@ -233,6 +233,11 @@ void TestController::OnProbeTick() {
     tickPhase_ = phase % 3 + 1;
     if (phase % 3 == 0) {
         ProbeOnce();
+        // The answer finishes this tick. Only a test's first probe has nothing on the
+        // status line yet to show while it waits.
+        if (probeCount_ != 0) {
+            return;
+        }
     }
     RefreshDisplays();
 }

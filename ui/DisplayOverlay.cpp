@@ -51,7 +51,10 @@ int DisplayOverlay::OverlayDisplayArea(bool addressEntryMode) {
     // window) every control waits, each for a paint pass of its own, and the address
     // field's ground would cut off the status line's lower rows.
     window_.PaintAll();
-    ClientDc dc(window_);
+    // Only the display area changes: the screen gets just that.
+    ClientDc dc(window_, Rect{DisplayBuffers::kUpperOrigin.x, DisplayBuffers::kUpperOrigin.y,
+                              DisplayBuffers::kUpperOrigin.x + DisplayBuffers::kDisplayWidth,
+                              DisplayBuffers::kLowerOrigin.y + DisplayBuffers::kLowerHeight});
     // The upper buffer has only its 24 rows; the copy leaves the two rows between the
     // bands to the skin.
     dc->BitBlt(DisplayBuffers::kUpperOrigin.x, DisplayBuffers::kUpperOrigin.y,
