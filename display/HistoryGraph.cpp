@@ -99,19 +99,16 @@ void DrawLabels(DeviceContext& graph, const DrawingObjects& objects, const Sampl
 void DrawHistoryGraph(DeviceContext& lowerDisplay, const DeviceContext& displayBackground,
                       const DrawingObjects& objects, const SampleHistory& history, int tickPhase) {
     DeviceContext graph{Bitmap(kGraphWidth, kGraphHeight)};
-    DeviceContext compose{Bitmap(kGraphWidth, kGraphHeight)};
-
     graph.FillRect(Rect{0, 0, kGraphWidth, kGraphHeight}, objects.blackBrush);
     DrawBars(graph, objects, history);
     DrawLabels(graph, objects, history);
 
     // OR over the skin: black graph pixels leave it as it is. The phase's rightmost
     // columns have no graph source and keep the bare skin.
-    compose.BitBlt(0, 0, kGraphWidth, kGraphHeight, displayBackground, 0, kBackgroundRow,
-                   Rop::SrcCopy);
-    compose.BitBlt(0, 0, kGraphWidth, kGraphHeight, graph, tickPhase, 0, Rop::SrcPaint);
-    lowerDisplay.BitBlt(0, kLowerDisplayRow, kGraphWidth, kGraphHeight, compose, 0, 0,
-                        Rop::SrcCopy);
+    lowerDisplay.BitBlt(0, kLowerDisplayRow, kGraphWidth, kGraphHeight, displayBackground, 0,
+                        kBackgroundRow, Rop::SrcCopy);
+    lowerDisplay.BitBlt(0, kLowerDisplayRow, kGraphWidth, kGraphHeight, graph, tickPhase, 0,
+                        Rop::SrcPaint);
 }
 
 } // namespace lumet

@@ -3,7 +3,6 @@
 #include "platform/gdi/CosmeticLine.h"
 #include "platform/gdi/WidePenOutline.h"
 
-#include <QPainter>
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -399,29 +398,17 @@ void DeviceContext::TextOut(int x, int y, std::string_view text) {
     if (string.isEmpty()) {
         return;
     }
-    // Glyphs are rendered as a two-level mask first so that only exact text-color
-    // pixels reach the bitmap, with room around the cell for glyphs that overhang it.
-    const int margin = cell.height;
-    QImage glyphs(cell.width + 2 * margin, cell.height + 2 * margin,
-                  QImage::Format_ARGB32_Premultiplied);
-    glyphs.fill(Qt::transparent);
-    {
-        QPainter painter(&glyphs);
-        painter.setRenderHint(QPainter::TextAntialiasing, false);
-        painter.setFont(font_.QtFont());
-        painter.setPen(QColor(Qt::white));
-        painter.drawText(QPoint(margin, margin + font_.Ascent()), string);
-    }
+    const std::shared_ptr<const RasterText> raster = font_.Render(string);
+    const int left = x - raster->margin;
+    const int top = y - raster->margin;
     const Rect visible =
-        Rect{x - margin, y - margin, x - margin + glyphs.width(), y - margin + glyphs.height()}
-            .Intersected(ClipBox());
+        Rect{left, top, left + raster->width, top + raster->height}.Intersected(ClipBox());
     const QRgb pixel = DevicePixel(textColor_);
     QImage& image = bitmap_.image_;
     for (int row = visible.top; row < visible.bottom; ++row) {
-        const QRgb* mask = ConstRow(glyphs, row - (y - margin));
         QRgb* target = Row(image, row);
         for (int column = visible.left; column < visible.right; ++column) {
-            if (qAlpha(mask[column - (x - margin)]) >= 128) {
+            if (raster->Inked(column - left, row - top)) {
                 target[column] = pixel;
             }
         }

@@ -94,7 +94,7 @@ Font Font::Create(std::string_view face, int cellHeight, int weight) {
     font.ascent_ = bestAscent;
     font.weight_ = weight;
     font.font_ = qtFont;
-    font.metrics_.emplace(qtFont);
+    font.raster_ = std::make_shared<TextRaster>(qtFont, cellHeight, bestAscent);
     return font;
 }
 
@@ -103,7 +103,11 @@ QString Font::Family() const {
 }
 
 int Font::TextWidth(const QString& text) const {
-    return metrics_ ? metrics_->horizontalAdvance(text) : 0;
+    return raster_ ? raster_->Advance(text) : 0;
+}
+
+std::shared_ptr<const RasterText> Font::Render(const QString& text) const {
+    return raster_ ? raster_->Render(text) : nullptr;
 }
 
 } // namespace lumet

@@ -1,9 +1,10 @@
 #pragma once
 
 #include <QFont>
-#include <QFontMetrics>
 #include <QString>
-#include <optional>
+#include "platform/gdi/TextRaster.h"
+
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -45,6 +46,9 @@ public:
     // The advance width of text in pixels: the width of its cell in TextOut.
     int TextWidth(const QString& text) const;
 
+    // The pixels text lights when drawn with its cell's top left corner at the origin.
+    std::shared_ptr<const RasterText> Render(const QString& text) const;
+
     // The Qt font that draws the glyphs.
     const QFont& QtFont() const { return font_; }
 
@@ -54,8 +58,8 @@ private:
     int ascent_ = 0;
     int weight_ = 0;
     QFont font_;
-    // Made once: building metrics looks the font engine up again each time.
-    std::optional<QFontMetrics> metrics_;
+    // Shared by the copies of this font, which every drawing context selects.
+    std::shared_ptr<TextRaster> raster_;
 };
 
 } // namespace lumet

@@ -49,7 +49,9 @@ class MessageTarget;
 // When the window is exposed (shown, uncovered) or grows with repaint, the whole new
 // area of the dialog and its controls becomes invalid. The Qt widget only copies the surface to
 // the screen (scaled by the device pixel ratio, without smoothing); that copy is
-// made when the outermost ClientDc is released or on UpdateScreen.
+// asked for when the outermost ClientDc is released or on UpdateScreen, and made
+// when control returns to the event loop, so a pass that draws several things
+// pushes them together.
 class DialogWindow {
 public:
     static constexpr int kClientWidth = WindowSurface::kWidth;

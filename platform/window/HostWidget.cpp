@@ -117,7 +117,7 @@ HostWidget::HostWidget(DialogWindow& window)
 
 void HostWidget::UpdateScreen(const Rect& area) {
     if (isVisible()) {
-        repaint(QRect(area.left, area.top, area.Width(), area.Height()));
+        update(QRect(area.left, area.top, area.Width(), area.Height()));
     }
 }
 

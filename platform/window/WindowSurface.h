@@ -10,8 +10,8 @@ namespace lumet {
 // The window's client area: one 360 × 416 colour bitmap that everything drawn on
 // the window goes into, of which the top ClientHeight() rows are on the screen. Code
 // draws into it through ClientDc; when the outermost ClientDc is released the
-// screen is brought up to date at once, in the areas those ClientDcs could draw
-// into (nothing when they were all clipped away).
+// screen update is asked for, in the areas those ClientDcs could draw into (nothing
+// when they were all clipped away).
 class WindowSurface {
 public:
     static constexpr int kWidth = 360;

@@ -1,0 +1,98 @@
+#include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/Font.h"
+#include "tests/gdi/PixelMap.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace lumet {
+namespace {
+
+using test::FilledContext;
+using test::kBlack;
+using test::kLightCyan;
+using test::PixelMap;
+
+constexpr int kWidth = 120;
+constexpr int kHeight = 40;
+
+// The text as a font that has drawn nothing before draws it.
+std::vector<std::string> FreshPicture(const char* face, int height, const std::string& text) {
+    DeviceContext dc = FilledContext(kWidth, kHeight, kBlack);
+    dc.SelectFont(Font::Create(face, height));
+    dc.SetTextColor(kLightCyan);
+    dc.SetBkMode(BackgroundMode::Transparent);
+    dc.TextOut(10, 10, text);
+    return PixelMap(dc, Rect{0, 0, kWidth, kHeight}, {{'.', kBlack}, {'#', kLightCyan}});
+}
+
+struct HistoryCase {
+    const char* name;
+    const char* face;
+    int height;
+    // Drawn in turn by one font (and its copies); each must look as if drawn fresh.
+    std::vector<std::string> texts;
+};
+
+class RememberedTextTest : public ::testing::TestWithParam<HistoryCase> {};
+
+TEST_P(RememberedTextTest, EachTextLooksAsIfDrawnFresh) {
+    const HistoryCase& c = GetParam();
+    const Font font = Font::Create(c.face, c.height);
+    for (const std::string& text : c.texts) {
+        DeviceContext dc = FilledContext(kWidth, kHeight, kBlack);
+        dc.SelectFont(font);
+        dc.SetTextColor(kLightCyan);
+        dc.SetBkMode(BackgroundMode::Transparent);
+        dc.TextOut(10, 10, text);
+        EXPECT_EQ(PixelMap(dc, Rect{0, 0, kWidth, kHeight}, {{'.', kBlack}, {'#', kLightCyan}}),
+                  FreshPicture(c.face, c.height, text))
+            << text;
+        EXPECT_EQ(dc.GetTextExtent(text).width,
+                  Font::Create(c.face, c.height).TextWidth(QString::fromStdString(text)))
+            << text;
+    }
+}
+
+std::vector<std::string> ManyCounts() {
+    // More different strings than are kept, then the first again.
+    std::vector<std::string> texts;
+    for (int i = 0; i < 600; i += 7) {
+        texts.push_back(std::to_string(i));
+    }
+    texts.push_back("0");
+    return texts;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Histories, RememberedTextTest,
+    ::testing::Values(
+        // A cache keyed on length or on the characters as a set would draw "21" as "12".
+        HistoryCase{"SameCharactersOtherOrder", "Tahoma", 12, {"12", "21", "12"}},
+        // The count going up: a string measured before is drawn at its own width.
+        HistoryCase{"CountGoingUp", "Tahoma", 12, {"009", "010", "009", "999", "1000"}},
+        // A blank cell is remembered with nothing inked.
+        HistoryCase{"BlankAfterText", "Arial", 12, {"AVA", " ", "AVA"}},
+        // Forgetting must not leave a drawn string pointing at freed pixels.
+        HistoryCase{"MoreThanAreKept", "Arial", 12, ManyCounts()}),
+    [](const auto& testCase) { return std::string(testCase.param.name); });
+
+TEST(RememberedTextTest, FontsOfOtherSizesKeepTheirOwnPictures) {
+    // Two fonts of one face: the second must not get the first's remembered glyphs.
+    for (const int height : {12, 18}) {
+        const Font font = Font::Create("Arial", height);
+        DeviceContext dc = FilledContext(kWidth, kHeight, kBlack);
+        dc.SelectFont(font);
+        dc.SetTextColor(kLightCyan);
+        dc.SetBkMode(BackgroundMode::Transparent);
+        dc.TextOut(10, 10, "042");
+        EXPECT_EQ(PixelMap(dc, Rect{0, 0, kWidth, kHeight}, {{'.', kBlack}, {'#', kLightCyan}}),
+                  FreshPicture("Arial", height, "042"))
+            << height;
+    }
+}
+
+} // namespace
+} // namespace lumet
