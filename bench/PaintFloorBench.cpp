@@ -1,9 +1,9 @@
 // What a run's screen traffic costs a Qt window that draws nothing of its own: a
 // 360 × 116 widget whose image changes and is pushed to the screen three times a
 // second over the graph's area, as a run's ticks push it. Prints the processor time
-// of the process (all its threads) per three ticks (one probe at the default interval), the floor
-// under bench/window_cpu.sh's figure on the same machine. With --no-paint the ticks
-// only wake the thread.
+// of the process (all its threads) per three ticks, one probe at the default
+// interval: the floor under bench/window_cpu.sh's figure on the same machine. With
+// --no-paint the ticks only wake the window.
 #include <QApplication>
 #include <QImage>
 #include <QPaintEvent>
@@ -71,8 +71,7 @@ int main(int argc, char** argv) {
         }
         if (widget.Ticks() == kWarmUpTicks + kProbes * kTicksPerProbe) {
             std::printf("bare Qt window%s: %.2f ms per probe over %d probes\n",
-                        paint ? "" : " (no painting)", (ProcessCpuMs() - start) / kProbes,
-                        kProbes);
+                        paint ? "" : " (no painting)", (ProcessCpuMs() - start) / kProbes, kProbes);
             QApplication::quit();
         }
         widget.Tick(paint);

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QFont>
-#include <QString>
 #include "platform/gdi/TextRaster.h"
 
+#include <QFont>
+#include <QString>
 #include <memory>
 #include <string>
 #include <string_view>

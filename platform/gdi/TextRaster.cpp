@@ -7,7 +7,7 @@
 namespace lumet {
 
 TextRaster::TextRaster(QFont font, int cellHeight, int ascent)
-        : font_(std::move(font)), metrics_(font_), cellHeight_(cellHeight), ascent_(ascent) {}
+    : font_(std::move(font)), metrics_(font_), cellHeight_(cellHeight), ascent_(ascent) {}
 
 TextRaster::Entry& TextRaster::Find(const QString& text) {
     if (const auto found = entries_.find(text); found != entries_.end()) {

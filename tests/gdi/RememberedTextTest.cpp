@@ -3,7 +3,6 @@
 #include "tests/gdi/PixelMap.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
