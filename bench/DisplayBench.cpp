@@ -37,7 +37,7 @@ void BM_RefreshDisplays(benchmark::State& state) {
         DrawHistoryGraph(lower, background, objects, history, tickPhase);
         DrawProbeCount(lower, objects, 104);
         DrawProbeStatus(lower, background, objects, 11010, TestState::Run);
-        DrawHostName(lower, objects, "gateway.example.test");
+        DrawHostName(lower, objects, "gateway.example.test", 42);
         tickPhase = tickPhase % 3 + 1;
         benchmark::DoNotOptimize(averageMarkerX);
     }

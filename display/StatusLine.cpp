@@ -35,12 +35,15 @@ constexpr int kHostNameX = 162;
 constexpr int kHostNameWidth = 140;
 constexpr int kLineHeight = 11;
 
-// The count field is anchored at its right edge and holds four digits, so that a
-// stay-alive test past 999 probes still shows every digit. It is never narrower than
-// the 15 columns three digits take in the classic 5-pixel digits of this font size.
-constexpr int kCountFieldRight = 318;
-constexpr int kCountFieldMinWidth = 15;
-constexpr int kCountFieldDigits = 4;
+// The count's 22 × 11 image holds three digits 7 columns in. A stay-alive test past
+// 999 probes widens it to the left, so that every digit shows.
+constexpr int kCountImageX = 296;
+constexpr int kCountImageWidth = 22;
+constexpr int kCountTextInset = 7;
+constexpr int kCountFieldRight = kCountImageX + kCountImageWidth;
+// The most digits a count reaches (ten million probes are four months of stay-alive).
+constexpr int kWidestCountDigits = 7;
+constexpr Color kCountColor = kOrange;
 
 // A new context holding a copy of width × height pixels at (x, y) of source.
 DeviceContext CopyOf(const DeviceContext& source, int x, int y, int width, int height) {
@@ -56,23 +59,30 @@ void SelectSmallText(DeviceContext& dc, const DrawingObjects& objects, Color col
     dc.SetBkMode(BackgroundMode::Opaque);
 }
 
-int CountFieldLeft(const Font& font) {
-    const QString digits(kCountFieldDigits, QLatin1Char('0'));
-    return kCountFieldRight - std::max(kCountFieldMinWidth, font.TextWidth(digits));
-}
-
-std::string FormatCount(const char* format, int value) {
+std::string ProbeCountText(int probeCount) {
     std::array<char, 16> text{};
-    std::snprintf(text.data(), text.size(), format, value);
+    std::snprintf(text.data(), text.size(), "%03d", probeCount);
     return text.data();
 }
 
-std::string ProbeCountText(const Font& font, int probeCount, int fieldWidth) {
-    std::string text = FormatCount("%03d", probeCount);
-    if (font.TextWidth(QString::fromStdString(text)) > fieldWidth) {
-        text = FormatCount("%dk", probeCount / 1000);
+// Where the count's text starts: 7 columns into its image, or further left for a
+// count too wide for the 15 columns that leaves.
+int CountTextLeft(const Font& font, int probeCount) {
+    const int width = font.TextWidth(QString::fromStdString(ProbeCountText(probeCount)));
+    return std::min(kCountImageX + kCountTextInset, kCountFieldRight - width);
+}
+
+// A wider count of an earlier test leaves digits left of a narrower one; its orange
+// glyphs go back to the black of their cells.
+void EraseWiderCount(DeviceContext& lowerDisplay, const Font& font, int textLeft) {
+    const int widest = font.TextWidth(QString(kWidestCountDigits, QLatin1Char('0')));
+    for (int x = kCountFieldRight - widest; x < textLeft; ++x) {
+        for (int y = 0; y < kLineHeight; ++y) {
+            if (lowerDisplay.GetPixel(x, y) == kCountColor) {
+                lowerDisplay.SetPixel(x, y, kBlack);
+            }
+        }
     }
-    return text;
 }
 
 } // namespace
@@ -110,23 +120,21 @@ void DrawProbeStatus(DeviceContext& lowerDisplay, const DeviceContext& displayBa
 
 void DrawProbeCount(DeviceContext& lowerDisplay, const DrawingObjects& objects, int probeCount) {
     const Font& font = objects.smallTahomaFont;
-    const int left = CountFieldLeft(font);
+    const int textLeft = CountTextLeft(font, probeCount);
+    EraseWiderCount(lowerDisplay, font, textLeft);
+    const int left = std::min(kCountImageX, textLeft - kCountTextInset);
     const int width = kCountFieldRight - left;
-    const std::string text = ProbeCountText(font, probeCount, width);
-
-    // The whole field is repainted, so a longer count of an earlier test leaves no digit.
-    DeviceContext field{Bitmap(width, kLineHeight)};
-    field.FillRect(Rect{0, 0, width, kLineHeight}, objects.blackBrush);
-    SelectSmallText(field, objects, kOrange);
-    field.TextOut(width - field.GetTextExtent(text).width, 0, text);
+    DeviceContext field = CopyOf(lowerDisplay, left, 0, width, kLineHeight);
+    SelectSmallText(field, objects, kCountColor);
+    field.TextOut(textLeft - left, 0, ProbeCountText(probeCount));
     lowerDisplay.BitBlt(left, 0, width, kLineHeight, field, 0, 0, Rop::SrcCopy);
 }
 
 void DrawHostName(DeviceContext& lowerDisplay, const DrawingObjects& objects,
-                  std::string_view domainName) {
-    // One column stays free between the name and the count field.
-    const int right =
-        std::min(kHostNameX + kHostNameWidth, CountFieldLeft(objects.smallTahomaFont) - 1);
+                  std::string_view domainName, int probeCount) {
+    // The name never reaches the count's digits, and keeps a blank column before them.
+    const int right = std::min(kHostNameX + kHostNameWidth,
+                               CountTextLeft(objects.smallTahomaFont, probeCount) - 1);
     const int width = right - kHostNameX;
     DeviceContext name = CopyOf(lowerDisplay, kHostNameX, 0, width, kLineHeight);
     SelectSmallText(name, objects, kLightCyan);

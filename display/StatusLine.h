@@ -27,14 +27,16 @@ void DrawProbeStatus(DeviceContext& lowerDisplay, const DeviceContext& displayBa
                      const DrawingObjects& objects, std::uint32_t lastStatus, TestState testState);
 
 // The probe count in orange on black, at least three digits with leading zeros,
-// right-aligned in a black field that ends at column 318 and is four digits of the
-// small font wide. A count whose digits do not fit shows whole thousands ("12k").
+// drawn 7 columns into the 22 × 11 image at (296, 0); a count of four or more digits
+// ends at that image's right edge instead, and wipes the digits a wider count of an
+// earlier test left. Only the text's cells change.
 void DrawProbeCount(DeviceContext& lowerDisplay, const DrawingObjects& objects, int probeCount);
 
-// domainName in light cyan on black from (162, 0), cut where the probe count field
-// begins. Only the cells of the drawn characters change, so an empty name (a dotted
-// target) draws nothing and a shorter name leaves the tail of an earlier text.
+// domainName in light cyan on black from (162, 0), cut after 140 columns, or a column
+// before the digits of a count of four or more. Only the cells of the drawn characters
+// change, so an empty name (a dotted target) draws nothing and a shorter name leaves
+// the tail of an earlier text.
 void DrawHostName(DeviceContext& lowerDisplay, const DrawingObjects& objects,
-                  std::string_view domainName);
+                  std::string_view domainName, int probeCount);
 
 } // namespace lumet

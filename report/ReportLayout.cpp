@@ -1,5 +1,6 @@
 #include "report/ReportLayout.h"
 
+#include <QString>
 #include <algorithm>
 #include <cstdint>
 #include <string>
@@ -30,6 +31,9 @@ constexpr Frame kFrames[] = {
     {120, 186, 160, 276}, // the column of minimum and maximum
     {120, 231, 160, 251}, // the "MAX" label
 };
+
+// The outer box's right frame line begins here.
+constexpr int kBoxInsideRight = 158;
 
 // Where texts may go: inside the panel's metallic frame (and the file's black one).
 constexpr Rect kTextArea{5, 5, 354, 294};
@@ -105,13 +109,20 @@ void PlaceValues(ReportTextPlacer& placer, const ReportData& data, const ReportF
     placer.Place(data.verdict, large, {70, 72}, GiveWay::After);
     placer.Place(number(data.averageRtt), large, {50, 215}, GiveWay::UpOrLeft, kBoxRoom);
     placer.Place(number(data.probeCount), medium, {100, 117}, GiveWay::After, kBoxRoom);
-    placer.Place(number(returned), medium, {100, 137}, GiveWay::After, kBoxRoom);
+    // The returned count moves towards its label as far as the percentage after it
+    // needs to end inside the box; the label's own glyphs still push it back.
+    const std::string percentage = "(" + number(data.returnedPercentage) + "%)";
+    const int countAndPercentage = medium.TextWidth(QString::fromStdString(number(returned))) +
+                                   small.TextWidth(QStringLiteral(" ")) +
+                                   small.TextWidth(QString::fromStdString(percentage));
+    const int returnedX = std::min(100, kBoxInsideRight - countAndPercentage);
+    placer.Place(number(returned), medium, {returnedX, 137}, GiveWay::After, kBoxRoom);
     placer.Place(number(data.minimumRtt), medium, {130, 210}, GiveWay::UpOrLeft, kBoxRoom);
     placer.Place(number(data.maximumRtt), medium, {130, 255}, GiveWay::UpOrLeft, kBoxRoom);
     // A long stay-alive test's count leaves the percentage no room in the box; it
     // then reaches towards the right-hand column, whose texts come later and give
     // way, rather than being cut.
-    placer.Place("(" + number(data.returnedPercentage) + "%)", small, {124, 139}, GiveWay::After);
+    placer.Place(percentage, small, {124, 139}, GiveWay::After);
     placer.Place(number(data.score) + "/100", small, {30, 92}, GiveWay::Below);
     if (!data.domainName.empty()) {
         placer.Place("originally queried domain name", small, {180, 118}, GiveWay::Below);
@@ -153,9 +164,12 @@ void DrawReportLayout(DeviceContext& dc, Color color, const ReportData& data,
     const Brush oldBrush = dc.SelectBrush(Brush::Null());
     const Font oldFont = dc.CurrentFont();
 
-    for (const Frame& frame : kFrames) {
-        dc.Rectangle(frame.left, frame.top, frame.right, frame.bottom);
-    }
+    const auto drawFrames = [&dc] {
+        for (const Frame& frame : kFrames) {
+            dc.Rectangle(frame.left, frame.top, frame.right, frame.bottom);
+        }
+    };
+    drawFrames();
     DrawBars(dc, data, solid, dotted);
 
     dc.SelectPen(solid);
@@ -163,6 +177,10 @@ void DrawReportLayout(DeviceContext& dc, Color color, const ReportData& data,
         dc.SelectFont(text.font);
         dc.TextOut(text.at.x, text.at.y, text.text);
     }
+    // A text pushed across a frame line (a long test's counts) must not wipe it out
+    // with its opaque cell; its glyphs there are the line's colour anyway.
+    dc.SelectPen(wide);
+    drawFrames();
 
     dc.SelectFont(oldFont);
     dc.SelectBrush(oldBrush);

@@ -85,7 +85,8 @@ void MainDialogView::RefreshDisplays() {
     DrawProbeCount(buffers.lowerDisplay, parts_.objects, controller_->probeCount());
     DrawProbeStatus(buffers.lowerDisplay, buffers.displayBackground, parts_.objects,
                     controller_->lastStatus(), controller_->testState());
-    DrawHostName(buffers.lowerDisplay, parts_.objects, parts_.target.domainName);
+    DrawHostName(buffers.lowerDisplay, parts_.objects, parts_.target.domainName,
+                 controller_->probeCount());
     Paint();
 }
 

@@ -3,13 +3,15 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
-#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QRawFont>
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <optional>
 
 namespace lumet {
 
@@ -50,6 +52,46 @@ QFont BaseFont(std::string_view face, int weight) {
     return font;
 }
 
+// A font's vertical design metrics, in font units or at the reference size.
+struct CellMetrics {
+    double em = 0;
+    double ascent = 0;
+    // Ascent + descent: the cell the metrics describe.
+    double cell = 0;
+};
+
+std::uint16_t BigEndian16(const QByteArray& table, qsizetype offset) {
+    return static_cast<std::uint16_t>((static_cast<unsigned char>(table[offset]) << 8) |
+                                      static_cast<unsigned char>(table[offset + 1]));
+}
+
+// usWinAscent and usWinDescent from the OS/2 table, unitsPerEm from the head table.
+std::optional<CellMetrics> WindowsCellMetrics(const QFont& font) {
+    constexpr qsizetype kWinAscentOffset = 74;
+    constexpr qsizetype kWinDescentOffset = 76;
+    constexpr qsizetype kUnitsPerEmOffset = 18;
+    const QRawFont raw = QRawFont::fromFont(font);
+    const QByteArray os2 = raw.fontTable("OS/2");
+    const QByteArray head = raw.fontTable("head");
+    if (os2.size() < kWinDescentOffset + 2 || head.size() < kUnitsPerEmOffset + 2) {
+        return std::nullopt;
+    }
+    const double winAscent = BigEndian16(os2, kWinAscentOffset);
+    const double winDescent = BigEndian16(os2, kWinDescentOffset);
+    const double unitsPerEm = BigEndian16(head, kUnitsPerEmOffset);
+    if (winAscent + winDescent <= 0 || unitsPerEm <= 0) {
+        return std::nullopt;
+    }
+    return CellMetrics{unitsPerEm, winAscent, winAscent + winDescent};
+}
+
+// The outlines' ascent and descent as Qt measures them at the reference size.
+CellMetrics OutlineCellMetrics(const QFont& font) {
+    const QFontMetricsF outline(font);
+    return CellMetrics{static_cast<double>(font.pixelSize()), outline.ascent(),
+                       outline.ascent() + outline.descent()};
+}
+
 } // namespace
 
 Font Font::Create(std::string_view face, int cellHeight, int weight) {
@@ -61,40 +103,21 @@ Font Font::Create(std::string_view face, int cellHeight, int weight) {
         RegisterWineTahoma();
     }
     QFont qtFont = BaseFont(face, weight);
-
     qtFont.setPixelSize(kReferencePixelSize);
-    const QFontMetricsF outline(qtFont);
-    const double cellPerPixel = (outline.ascent() + outline.descent()) / kReferencePixelSize;
-    const double ascentShare = outline.ascent() / (outline.ascent() + outline.descent());
-    const double emSize = cellHeight / cellPerPixel;
-
-    std::optional<int> bestSize;
-    int bestAscent = 0;
-    for (int size = 1; size <= 2 * cellHeight + 2; ++size) {
-        qtFont.setPixelSize(size);
-        const QFontMetrics metrics(qtFont);
-        if (metrics.ascent() + metrics.descent() != cellHeight) {
-            continue;
-        }
-        if (!bestSize || std::abs(size - emSize) < std::abs(*bestSize - emSize)) {
-            bestSize = size;
-            bestAscent = metrics.ascent();
-        }
-    }
-    if (!bestSize) {
-        bestSize = std::max(1, static_cast<int>(std::lround(emSize)));
-        bestAscent =
-            std::clamp(static_cast<int>(std::lround(ascentShare * cellHeight)), 0, cellHeight);
-    }
-    qtFont.setPixelSize(*bestSize);
+    const CellMetrics metrics = WindowsCellMetrics(qtFont).value_or(OutlineCellMetrics(qtFont));
+    const double cellPerEm = metrics.cell / metrics.em;
+    const int pixelSize = std::max(1, static_cast<int>(std::lround(cellHeight / cellPerEm)));
+    const int ascent = std::clamp(
+        static_cast<int>(std::lround(cellHeight * metrics.ascent / metrics.cell)), 0, cellHeight);
+    qtFont.setPixelSize(pixelSize);
 
     Font font;
     font.face_ = std::string(face);
     font.cellHeight_ = cellHeight;
-    font.ascent_ = bestAscent;
+    font.ascent_ = ascent;
     font.weight_ = weight;
     font.font_ = qtFont;
-    font.raster_ = std::make_shared<TextRaster>(qtFont, cellHeight, bestAscent);
+    font.raster_ = std::make_shared<TextRaster>(qtFont, cellHeight, ascent);
     return font;
 }
 

@@ -16,12 +16,15 @@ namespace lumet {
 // its place (Liberation Sans, metric-compatible), and any face fontconfig cannot
 // match falls back to DejaVu Sans.
 //
-// The cell height is ascent + descent, as for a positive lfHeight. The glyphs are
-// drawn at the Qt pixel size whose ascent + descent equals it; where several do,
-// the one nearest the em size GDI would scale to (height × em / (ascent + descent)
-// of the outlines), and where none does (Liberation Sans has no size with a cell of
-// 18) at that em size rounded, with the ascent and descent GDI derives from the
-// outline proportions. Text is always rasterised without anti-aliasing or kerning.
+// The cell height is ascent + descent, as for a positive lfHeight. GDI maps the
+// font's Windows metrics (usWinAscent + usWinDescent in the OS/2 table) onto the
+// cell, so the glyphs are drawn at the em size that gives: cell × unitsPerEm ÷
+// (usWinAscent + usWinDescent), rounded, with the ascent in the same proportion.
+// Qt's own metrics would be wrong for this: for a font that sets USE_TYPO_METRICS,
+// such as Tahoma, it measures the smaller typographic cell and draws every glyph
+// about a fifth too large. A font without an OS/2 table falls back on Qt's outline
+// metrics in the same proportions. Text is always rasterised without anti-aliasing
+// or kerning.
 //
 // Fonts can be made only while a QGuiApplication exists; otherwise Create returns
 // a null font, and text drawn with a null font paints nothing.

@@ -98,7 +98,11 @@ protected:
             QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     }
 
-    int CountFieldLeft() const { return kCountFieldRight - std::max(15, TextWidth("0000")); }
+    // Where a count's text starts: 7 columns into the 22-column image at 296, or
+    // right-aligned at its edge when it has more digits than fit there.
+    int CountTextLeft(std::string_view shown) const {
+        return shown.size() <= 3 ? 303 : kCountFieldRight - TextWidth(shown);
+    }
 
     // Where text drawn with its cell's top left at (x, y) would put ink, as a text-coloured
     // mask over black; compared pixel for pixel it tells which text was drawn, whatever the
@@ -227,7 +231,8 @@ TEST_F(StatusLineTest, AStatusTextWiderThanItsImageIsCutAtColumn255) {
 }
 
 TEST_F(StatusLineTest, TheNextSuccessRestoresTheCaptionAndLeavesTheTextTail) {
-    DrawProbeStatus(lower_, background_, objects_, kHostUnreachable, TestState::StayAlive);
+    // A text long enough to reach past the caption's columns.
+    DrawProbeStatus(lower_, background_, objects_, kNoIcmpSocket, TestState::StayAlive);
     const DeviceContext failed = CopyOf(lower_);
     ASSERT_GT(CountPixels(failed, Rect{158, 0, 255, 10}, kLightCyan), 0);
 
@@ -248,21 +253,20 @@ struct CountCase {
 
 class ProbeCountTest : public StatusLineTest, public ::testing::WithParamInterface<CountCase> {};
 
-TEST_P(ProbeCountTest, ShowsTheCountRightAlignedInTheField) {
+TEST_P(ProbeCountTest, ShowsEveryDigitFromItsPlaceInTheField) {
     const CountCase c = GetParam();
     const DeviceContext before = CopyOf(lower_);
-    const int left = CountFieldLeft();
+    const int textLeft = CountTextLeft(c.shown);
     const int width = TextWidth(c.shown);
-    ASSERT_LE(width, kCountFieldRight - left) << "the shown text fits the field";
 
     DrawProbeCount(lower_, objects_, c.count);
 
-    const Rect field{left, 0, kCountFieldRight, 11};
-    EXPECT_EQ(ChangedBounds(before, lower_).Intersected(field), ChangedBounds(before, lower_));
-    EXPECT_EQ(ForeignPixels(lower_, field, kOrange), 0);
-    const int textLeft = kCountFieldRight - width;
+    // Only the text's cells change.
+    const Rect cells{textLeft, 0, textLeft + width, 11};
+    EXPECT_EQ(ChangedBounds(before, lower_).Intersected(cells), ChangedBounds(before, lower_));
+    EXPECT_EQ(cells.right, kCountFieldRight) << "the last digit ends the field";
+    EXPECT_EQ(ForeignPixels(lower_, cells, kOrange), 0);
     EXPECT_EQ(InkMismatches(lower_, textLeft, 0, width, 11, c.shown, kOrange), 0);
-    EXPECT_EQ(CountPixels(lower_, Rect{left, 0, textLeft, 11}, kOrange), 0);
     // Every character cell carries ink: no digit is cut off.
     const std::string shown = c.shown;
     int cellLeft = textLeft;
@@ -277,18 +281,16 @@ TEST_P(ProbeCountTest, ShowsTheCountRightAlignedInTheField) {
 INSTANTIATE_TEST_SUITE_P(Counts, ProbeCountTest,
                          ::testing::Values(CountCase{0, "000"}, CountCase{7, "007"},
                                            CountCase{42, "042"}, CountCase{999, "999"},
-                                           CountCase{1000, "1000"}, CountCase{1234, "1234"},
-                                           CountCase{9999, "9999"}, CountCase{12345, "12k"},
-                                           CountCase{999999, "999k"}));
+                                           CountCase{1000, "1000"}, CountCase{12345, "12345"},
+                                           CountCase{9999999, "9999999"}));
 
 TEST_F(StatusLineTest, AShorterCountLeavesNoDigitOfALongerOne) {
-    DrawProbeCount(lower_, objects_, 1234);
+    DrawProbeCount(lower_, objects_, 1234567);
     DrawProbeCount(lower_, objects_, 7);
 
-    const int width = TextWidth("007");
-    EXPECT_EQ(CountPixels(lower_, Rect{CountFieldLeft(), 0, kCountFieldRight - width, 11}, kOrange),
-              0);
-    EXPECT_EQ(InkMismatches(lower_, kCountFieldRight - width, 0, width, 11, "007", kOrange), 0);
+    EXPECT_EQ(
+        CountPixels(lower_, Rect{kCountFieldRight - TextWidth("1234567"), 0, 303, 11}, kOrange), 0);
+    EXPECT_EQ(InkMismatches(lower_, 303, 0, TextWidth("007"), 11, "007", kOrange), 0);
 }
 
 TEST_F(StatusLineTest, TheHostNameIsDrawnFrom162InLightCyanOnBlack) {
@@ -296,7 +298,7 @@ TEST_F(StatusLineTest, TheHostNameIsDrawnFrom162InLightCyanOnBlack) {
     const int width = TextWidth(name);
     const DeviceContext before = CopyOf(lower_);
 
-    DrawHostName(lower_, objects_, name);
+    DrawHostName(lower_, objects_, name, 0);
 
     const Rect cell{kHostNameX, 0, kHostNameX + width, 11};
     EXPECT_EQ(ChangedBounds(before, lower_).Intersected(cell), ChangedBounds(before, lower_));
@@ -306,17 +308,17 @@ TEST_F(StatusLineTest, TheHostNameIsDrawnFrom162InLightCyanOnBlack) {
 
 TEST_F(StatusLineTest, AnEmptyHostNameOfADottedTargetDrawsNothing) {
     const DeviceContext before = CopyOf(lower_);
-    DrawHostName(lower_, objects_, "");
+    DrawHostName(lower_, objects_, "", 0);
     EXPECT_TRUE(ChangedBounds(before, lower_).IsEmpty());
 }
 
 TEST_F(StatusLineTest, AShorterHostNameLeavesTheTailOfTheLongerOne) {
     const std::string_view longer = "somewhere.example";
     const std::string_view shorter = "here";
-    DrawHostName(lower_, objects_, longer);
+    DrawHostName(lower_, objects_, longer, 0);
     const DeviceContext afterLonger = CopyOf(lower_);
 
-    DrawHostName(lower_, objects_, shorter);
+    DrawHostName(lower_, objects_, shorter, 0);
 
     const int shortWidth = TextWidth(shorter);
     const Rect tail{kHostNameX + shortWidth, 0, kHostNameX + TextWidth(longer), 11};
@@ -326,24 +328,38 @@ TEST_F(StatusLineTest, AShorterHostNameLeavesTheTailOfTheLongerOne) {
 }
 
 TEST_F(StatusLineTest, TheHostNameCoversALongStatusTextButNeverTheCount) {
-    DrawProbeCount(lower_, objects_, 1234);
-    DrawProbeStatus(lower_, background_, objects_, kNoIcmpSocket, TestState::StayAlive);
-    const DeviceContext before = CopyOf(lower_);
+    const struct {
+        int count;
+        const char* shown;
+        int nameEnd;
+    } cases[] = {
+        {7, "007", kHostNameX + 140},                             // its own 140 columns
+        {1234, "1234", kCountFieldRight - TextWidth("1234") - 1}, // a blank column before
+        {123456, "123456", kCountFieldRight - TextWidth("123456") - 1},
+    };
     const std::string_view name = "a-rather-long-host-name.in-a-long-domain.example";
     ASSERT_GT(TextWidth(name), 140);
+    for (const auto& c : cases) {
+        lower_ = PatternContext(kLowerWidth, kLowerHeight, LowerPattern);
+        DrawProbeCount(lower_, objects_, c.count);
+        DrawProbeStatus(lower_, background_, objects_, kNoIcmpSocket, TestState::StayAlive);
+        const DeviceContext before = CopyOf(lower_);
 
-    DrawHostName(lower_, objects_, name);
+        DrawHostName(lower_, objects_, name, c.count);
 
-    const Rect changed = ChangedBounds(before, lower_);
-    EXPECT_GE(changed.left, kHostNameX);
-    // One free column before the count field, and never past the original 140 columns.
-    const int end = std::min(kHostNameX + 140, CountFieldLeft() - 1);
-    EXPECT_EQ(changed.right, end);
-    EXPECT_EQ(ForeignPixels(lower_, Rect{kHostNameX, 0, end, 11}, kLightCyan), 0);
-    EXPECT_EQ(InkMismatches(lower_, kHostNameX, 0, end - kHostNameX, 10, name, kLightCyan), 0);
-    EXPECT_EQ(InkMismatches(lower_, kCountFieldRight - TextWidth("1234"), 0, TextWidth("1234"), 11,
-                            "1234", kOrange),
-              0);
+        const Rect changed = ChangedBounds(before, lower_);
+        EXPECT_GE(changed.left, kHostNameX) << c.count;
+        EXPECT_EQ(changed.right, c.nameEnd) << c.count;
+        EXPECT_EQ(ForeignPixels(lower_, Rect{kHostNameX, 0, c.nameEnd, 11}, kLightCyan), 0);
+        EXPECT_EQ(
+            InkMismatches(lower_, kHostNameX, 0, c.nameEnd - kHostNameX, 10, name, kLightCyan), 0)
+            << c.count;
+        const int textLeft = CountTextLeft(c.shown);
+        EXPECT_EQ(
+            InkMismatches(lower_, textLeft, 0, kCountFieldRight - textLeft, 11, c.shown, kOrange),
+            0)
+            << c.count;
+    }
 }
 
 } // namespace

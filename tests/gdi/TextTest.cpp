@@ -57,6 +57,38 @@ INSTANTIATE_TEST_SUITE_P(DisplayAndReportFonts, FontCellTest,
                                            FontCase{"Arial", 18, 700}, FontCase{"Arial", 21, 700},
                                            FontCase{"Arial", 42, 700}));
 
+struct EmCase {
+    const char* face;
+    int height;
+    int weight;
+    // Cell × unitsPerEm ÷ (usWinAscent + usWinDescent), rounded: Tahoma 2048 ÷ 2472,
+    // Liberation Sans 2048 ÷ 2288.
+    int pixelSize;
+};
+
+class FontEmTest : public ::testing::TestWithParam<EmCase> {};
+
+TEST_P(FontEmTest, GlyphsAreDrawnAtTheEmTheWindowsCellGives) {
+    const EmCase c = GetParam();
+    const Font font = Font::Create(c.face, c.height, c.weight);
+    ASSERT_FALSE(font.IsNull());
+    EXPECT_EQ(font.PixelSize(), c.pixelSize);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryFontTheProgramUses, FontEmTest,
+                         ::testing::Values(EmCase{"Tahoma", 12, 0, 10}, EmCase{"Arial", 12, 0, 11},
+                                           EmCase{"Arial", 18, 700, 16},
+                                           EmCase{"Arial", 21, 700, 19},
+                                           EmCase{"Arial", 42, 700, 38}));
+
+TEST(FontTest, SmallTahomaDigitsTakeFiveColumns) {
+    // Three digits fill exactly the 15 columns the probe count is given.
+    const Font font = Font::Create("Tahoma", 12);
+    ASSERT_EQ(font.Family(), QStringLiteral("Tahoma"));
+    EXPECT_EQ(font.TextWidth(QStringLiteral("000")), 15);
+    EXPECT_EQ(font.TextWidth(QStringLiteral("999")), 15);
+}
+
 TEST(FontTest, TahomaIsWinesTahomaWhenInstalled) {
     if (!QFile::exists(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"))) {
         GTEST_SKIP() << "Wine's Tahoma (package fonts-wine) is not installed";

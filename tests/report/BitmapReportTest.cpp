@@ -133,7 +133,13 @@ TEST_F(BitmapReportTest, LocalAddressStaysClearOfItsLabelAndInsideTheFrame) {
     const struct {
         const char* address;
         bool onTheLabelsRow;
-    } cases[] = {{"10.0.0.1", true}, {"192.168.1.20", true}, {"255.255.255.255", false}};
+    } cases[] = {
+        {"10.0.0.1", true},
+        {"192.168.1.20", true},
+        // The longest address still fits after the label; only a longer text wraps.
+        {"255.255.255.255", true},
+        {"2001:db8::1234:5678", false},
+    };
     for (const auto& c : cases) {
         ReportData data = test::ThirtyTwoProbeRun();
         data.localAddressText = c.address;

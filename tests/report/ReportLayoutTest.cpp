@@ -221,17 +221,12 @@ struct Text {
     const Font* font;
 };
 
-// Every text of a 32-probe run's picture and where it goes: where the layout puts it,
-// unless with these fonts it would run into an earlier text.
+// Every text of a 32-probe run's picture and where the layout puts it: with these
+// fonts none runs into another, so each stands at its given position.
 std::vector<Text> ExpectedTexts(const ReportFonts& fonts) {
     const Font* small = &fonts.smallTahoma;
     const Font* large = &fonts.largeArial;
     const Font* medium = &fonts.mediumArial;
-    // Just past a label's cell, as a text that follows it is placed.
-    const auto after = [&fonts](const char* label) {
-        return 30 + fonts.smallTahoma.TextWidth(QString::fromLatin1(label));
-    };
-    const int blank = fonts.smallTahoma.TextWidth(QStringLiteral(" "));
     return {
         {"LUMET REPORT", 30, 10, small},
         {"test performed on", 30, 36, small},
@@ -244,17 +239,16 @@ std::vector<Text> ExpectedTexts(const ReportFonts& fonts) {
         {"MIN", 130, 190, small},
         {"MAX", 130, 235, small},
         {"Jitter", 180, 166, small},
-        {"Lost Packets", 180, 179, small}, // clear of the descender of "Jitter"
+        {"Lost Packets", 180, 178, small},
         {"Frequency:", 180, 202, small},
         {"Timeout:", 180, 214, small},
         {"TTL:", 180, 226, small},
         {"Packet Size:", 180, 238, small},
-        // These follow their labels, which are longer than the layout allows for.
-        {"127.0.0.1", after("your connection to") + blank, 52, medium},
-        {"Wed Jan 02 02:03:55 1980 UTC", after("test performed on") + blank, 36, small},
-        {"BAD", after("is rated: "), 72, large}, // "is rated: " ends in a blank of its own
-        {"500", 50, 214, large},                 // clear of "AVERAGE RTT" below it
-        {"32", 101, 117, medium},                // a blank column after "PING SENT"
+        {"127.0.0.1", 120, 52, medium},
+        {"Wed Jan 02 02:03:55 1980 UTC", 114, 36, small},
+        {"BAD", 70, 72, large},
+        {"500", 50, 215, large},
+        {"32", 100, 117, medium},
         {"32", 100, 137, medium},
         {"500", 130, 210, medium},
         {"500", 130, 255, medium},
@@ -322,6 +316,52 @@ TEST_F(ReportLayoutTest, EveryTextFillsItsOwnCellAndNothingElse) {
         EXPECT_TRUE(HasInk(onPaper, CellOf(text), kPaper)) << '"' << text.text << '"';
     }
 }
+
+struct FrameCase {
+    const char* name;
+    int sent;
+    int failed;
+    // The percentage ends before the box's right frame line.
+    bool percentageInside;
+};
+
+class FrameLinesTest : public ReportLayoutTest, public ::testing::WithParamInterface<FrameCase> {};
+
+TEST_P(FrameLinesTest, NoTextCellErasesAFrameLine) {
+    const FrameCase& c = GetParam();
+    ReportData data = test::ThirtyTwoProbeRun();
+    data.probeCount = c.sent;
+    data.errorCount = c.failed;
+    data.returnedPercentage = (c.sent - c.failed) * 100 / c.sent;
+    const Bitmap picture = DrawOnPaper(data, fonts_);
+    int erased = 0;
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x) {
+            if (OnFrame(x, y) && picture.Pixel(x, y) != kInk && ++erased <= 5) {
+                ADD_FAILURE() << "frame pixel (" << x << ", " << y << ") erased";
+            }
+        }
+    }
+    EXPECT_EQ(erased, 0);
+    if (c.percentageInside) {
+        const std::string percentage = "(" + std::to_string(data.returnedPercentage) + "%)";
+        for (const PlacedText& text : LayOutReportTexts(data, fonts_)) {
+            if (text.text == percentage) {
+                EXPECT_LE(std::max(text.cell.right, text.ink.right), 158);
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Counts, FrameLinesTest,
+    ::testing::Values(
+        // The widest percentage, "(100%)", stands right before the box's right frame.
+        FrameCase{"AllReturned", 32, 0, true}, FrameCase{"NoneReturned", 32, 32, true},
+        FrameCase{"MostReturned", 99, 1, true}, FrameCase{"HundredAllReturned", 100, 0, true},
+        // From four digits on, count and percentage cannot both fit before the frame.
+        FrameCase{"ThousandOneLost", 1000, 1, false}, FrameCase{"ManyProbes", 99999, 9999, false}),
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST_F(ReportLayoutTest, OpaqueTextCoversBarsThatRiseOutOfTheBox) {
     // A 3000 ms bar is 90 pixels tall: rows 95 to 184, through the "PING SENT" label.

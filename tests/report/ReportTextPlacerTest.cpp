@@ -38,41 +38,47 @@ TEST_F(ReportTextPlacerTest, ClearTextsKeepTheirPlaces) {
 }
 
 TEST_F(ReportTextPlacerTest, TextThatWouldCoverAnotherFollowsItOneBlankPastItsCell) {
+    const int labelEnd = 30 + Width(small_, "test performed on");
     placer_.Place("test performed on", small_, {30, 36}, GiveWay::Stay);
     const PlacedText& date =
-        placer_.Place("Wed Sep 24 12:34:56 2025 UTC", small_, {114, 36}, GiveWay::After);
-    ASSERT_LT(114, 30 + Width(small_, "test performed on")) << "the label is too long here";
-    EXPECT_EQ(date.at, (Point{30 + Width(small_, "test performed on") + Width(small_, " "), 36}));
+        placer_.Place("Wed Sep 24 12:34:56 2025 UTC", small_, {labelEnd - 8, 36}, GiveWay::After);
+    EXPECT_EQ(date.at, (Point{labelEnd + Width(small_, " "), 36}));
 }
 
 TEST_F(ReportTextPlacerTest, ALabelEndingInABlankIsFollowedRightAtItsCellEnd) {
+    const int labelEnd = 30 + Width(small_, "is rated: ");
     placer_.Place("is rated: ", small_, {30, 76}, GiveWay::Stay);
-    EXPECT_EQ(placer_.Place("UNUSABLE", large_, {70, 72}, GiveWay::After).at,
-              (Point{30 + Width(small_, "is rated: "), 72}));
+    EXPECT_EQ(placer_.Place("UNUSABLE", large_, {labelEnd - 6, 72}, GiveWay::After).at,
+              (Point{labelEnd, 72}));
 }
 
 TEST_F(ReportTextPlacerTest, GlyphsThatOnlyTouchAreSeparatedByOneBlankColumn) {
     const Rect label = LoneInk("PING SENT", small_, {40, 120});
-    ASSERT_EQ(LoneInk("32", medium_, {100, 117}).left, label.right) << "not touching here";
-    ASSERT_GE(100, label.right) << "the cell would cover the label";
+    // The count's cell starts right past the label's glyphs, and its own first
+    // glyph column is that column.
+    const Point touching{label.right, 117};
+    ASSERT_EQ(LoneInk("32", medium_, touching).left, label.right) << "not touching here";
     placer_.Place("PING SENT", small_, {40, 120}, GiveWay::Stay);
-    const PlacedText& count = placer_.Place("32", medium_, {100, 117}, GiveWay::After);
-    EXPECT_EQ(count.at, (Point{101, 117}));
+    const PlacedText& count = placer_.Place("32", medium_, touching, GiveWay::After);
+    EXPECT_EQ(count.at, (Point{label.right + 1, 117}));
     EXPECT_EQ(count.ink.left, label.right + 1);
 }
 
 TEST_F(ReportTextPlacerTest, BelowTakesTheNearestRowClearOfADescender) {
     const Rect jitter = LoneInk("Jitter", small_, {180, 166});
-    ASSERT_GT(jitter.bottom, 178) << "the J stays inside its cell here";
     placer_.Place("Jitter", small_, {180, 166}, GiveWay::Below);
-    const PlacedText& lost = placer_.Place("Lost Packets", small_, {180, 178}, GiveWay::Below);
+    // A cell two rows up would cover the lowest glyph rows of the text above.
+    const PlacedText& lost =
+        placer_.Place("Lost Packets", small_, {180, jitter.bottom - 2}, GiveWay::Below);
     EXPECT_EQ(lost.at, (Point{180, jitter.bottom}));
 }
 
 TEST_F(ReportTextPlacerTest, UpOrLeftMovesTheLeastToClearTheLabelsBelowAndBeside) {
     const Rect room{31, 117, 179, 274};
     const Point at{50, 215};
-    const Rect below = LoneInk("AVERAGE RTT", small_, {40, 255});
+    // The label a few rows higher than in the report, so that the cell reaches it.
+    const Point belowAt{40, 250};
+    const Rect below = LoneInk("AVERAGE RTT", small_, belowAt);
     const Rect beside = LoneInk("MAX", small_, {130, 235});
     const Rect digits = LoneInk("1000", large_, at);
     const int cellRight = at.x + Width(large_, "1000");
@@ -83,7 +89,7 @@ TEST_F(ReportTextPlacerTest, UpOrLeftMovesTheLeastToClearTheLabelsBelowAndBeside
     ASSERT_GT(up, 0);
     ASSERT_GT(left, 0);
 
-    placer_.Place("AVERAGE RTT", small_, {40, 255}, GiveWay::Stay);
+    placer_.Place("AVERAGE RTT", small_, belowAt, GiveWay::Stay);
     placer_.Place("MAX", small_, {130, 235}, GiveWay::Stay);
     EXPECT_EQ(placer_.Place("1000", large_, at, GiveWay::UpOrLeft, room).at,
               (Point{at.x - left, at.y - up}));
@@ -93,11 +99,13 @@ TEST_F(ReportTextPlacerTest, AfterOrBelowWrapsToTheRoomsLeftEdgeWhenTheRowIsTooS
     const Rect room{180, 262, 354, 299};
     const Rect label = LoneInk("Your IP Address:", small_, {180, 262});
     placer_.Place("Your IP Address:", small_, {180, 262}, GiveWay::Stay, room);
+    const std::string text = "2001:db8::1234:5678";
+    ASSERT_GT(270 + Width(small_, text), room.right) << "fits on the row here";
     const PlacedText& address =
-        placer_.Place("255.255.255.255", small_, {270, 262}, GiveWay::AfterOrBelow, room);
+        placer_.Place(text, small_, {270, 262}, GiveWay::AfterOrBelow, room);
     ASSERT_LE(label.bottom, 262 + small_.CellHeight());
     EXPECT_EQ(address.at, (Point{180, 262 + small_.CellHeight()})) << "the next line";
-    EXPECT_EQ(address.text, "255.255.255.255");
+    EXPECT_EQ(address.text, text);
 }
 
 TEST_F(ReportTextPlacerTest, AfterOrBelowStaysOnTheRowWhenTheTextFits) {
