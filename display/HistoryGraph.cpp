@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 
 namespace lumet {
 
@@ -66,6 +67,38 @@ int LabelAnchor(const SampleHistory& history, std::uint32_t value) {
     return 0;
 }
 
+bool Overlap(int a, int b) {
+    return a > 0 && b > 0 && std::abs(a - b) < kLabelWidth;
+}
+
+// Labels whose boxes would overlap go side by side instead, in the order minimum,
+// average, maximum, the group ending where its rightmost box would, inside the graph.
+// Otherwise equal statistics (a run of 0 ms answers) put all three on one slot, where
+// only the last one drawn shows, cut by the graph's edge. Labels clear of each other
+// keep their anchors.
+void SeparateOverlapping(std::array<int, 3>& anchors) {
+    std::array<bool, 3> overlapping{};
+    for (std::size_t k = 0; k < anchors.size(); ++k) {
+        for (std::size_t j = 0; j < anchors.size(); ++j) {
+            overlapping[k] = overlapping[k] || (j != k && Overlap(anchors[k], anchors[j]));
+        }
+    }
+    // The maximum is placed first, then each smaller statistic left of any box it meets.
+    for (std::size_t k = anchors.size(); k-- > 0;) {
+        if (!overlapping[k]) {
+            continue;
+        }
+        anchors[k] = std::min(anchors[k], kGraphWidth - kLabelWidth);
+        for (int pass = 0; pass < 2; ++pass) {
+            for (std::size_t j = k + 1; j < anchors.size(); ++j) {
+                if (Overlap(anchors[k], anchors[j])) {
+                    anchors[k] = std::max(1, anchors[j] - kLabelWidth);
+                }
+            }
+        }
+    }
+}
+
 void DrawLabels(DeviceContext& graph, const DrawingObjects& objects, const SampleHistory& history) {
     // Later labels cover earlier ones where they overlap, so the maximum stays readable.
     const std::array<Label, 3> labels{{
@@ -76,6 +109,7 @@ void DrawLabels(DeviceContext& graph, const DrawingObjects& objects, const Sampl
     std::array<int, 3> anchors{};
     std::ranges::transform(labels, anchors.begin(),
                            [&](const Label& label) { return LabelAnchor(history, label.value); });
+    SeparateOverlapping(anchors);
 
     graph.SelectFont(objects.smallArialFont);
     graph.SetTextColor(kBlack);

@@ -10,6 +10,7 @@ namespace lumet {
 
 namespace {
 
+constexpr int kCaretWidth = 1;
 constexpr char32_t kBackspace = 8;
 constexpr char32_t kCopy = 3;   // Ctrl+C
 constexpr char32_t kPaste = 22; // Ctrl+V
@@ -105,7 +106,9 @@ int EditControl::TextX(const QString& text) const {
     case EditAlignment::Center:
         return area.left + (area.Width() - TextWidth(text)) / 2;
     case EditAlignment::Right:
-        return area.right - TextWidth(text);
+        // The last column is the caret's when it stands at the end, so that it never
+        // hides the last character's edge.
+        return area.right - kCaretWidth - TextWidth(text);
     }
     return area.left;
 }
@@ -122,7 +125,8 @@ std::optional<Rect> EditControl::CaretRect() const {
     const int height =
         font_.IsNull() ? inner.Height() : std::min(font_.CellHeight(), inner.Height());
     const Rect& bounds = WindowRect();
-    return Rect{x, area.top, x + 1, area.top + height}.Translated(bounds.left, bounds.top);
+    return Rect{x, area.top, x + kCaretWidth, area.top + height}.Translated(bounds.left,
+                                                                            bounds.top);
 }
 
 int EditControl::IndexAt(int x) const {

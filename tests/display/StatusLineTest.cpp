@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lumet {
 namespace {
@@ -244,6 +245,22 @@ TEST_F(StatusLineTest, TheNextSuccessRestoresTheCaptionAndLeavesTheTextTail) {
     // Column 2 keeps the icon's edge, row 0 and columns 158 on keep the old text.
     EXPECT_EQ(Mismatches(lower_, Rect{158, 0, 255, 12}, failed, 0, 0), 0);
     EXPECT_EQ(Mismatches(lower_, Rect{2, 2, 3, 12}, LoadResource(169), -2, -2), 0);
+}
+
+TEST_F(StatusLineTest, NoStatusTextLeavesInkInTheCaptionsColumns) {
+    // The caption covers rows 1 to 10 only: a glyph reaching row 0 would stay there as
+    // a stray pixel after the next success.
+    std::vector<std::uint32_t> codes;
+    for (std::uint32_t code = 11000; code <= 11022; ++code) {
+        codes.push_back(code);
+    }
+    codes.push_back(kNoIcmpSocket);
+    for (const std::uint32_t code : codes) {
+        lower_ = PatternContext(kLowerWidth, kLowerHeight, LowerPattern);
+        DrawProbeStatus(lower_, background_, objects_, code, TestState::Run);
+        DrawProbeStatus(lower_, background_, objects_, 0, TestState::Run);
+        EXPECT_EQ(CountPixels(lower_, Rect{3, 0, 158, 12}, kLightCyan), 0) << code;
+    }
 }
 
 struct CountCase {

@@ -271,5 +271,31 @@ TEST_F(EditTest, CentredTextStartsHalfTheFreeWidthIn) {
     EXPECT_EQ(window.Caret()->left, 12 + (302 - width) / 2);
 }
 
+TEST_F(EditTest, TheCaretAtTheEndOfRightAlignedDigitsCoversNoInk) {
+    // A settings field: right-aligned, no margins; the caret must not eat into the last
+    // digit's rightmost column.
+    for (const char* text : {"9", "1000", "10000"}) {
+        EditControl field(1021, Rect{200, 62, 240, 78}, kTabStop, EditStyle{EditAlignment::Right});
+        field.SetFont(font);
+        field.SetMargins(0, 0);
+        window.AddControl(field);
+        field.SetWindowText(text);
+        window.PaintAll();
+        const Color ground = SurfacePixel(window, 201, 70);
+        field.SetFocus();
+        Press(Key::End);
+        ASSERT_TRUE(window.Caret().has_value()) << text;
+        const Rect caret = *window.Caret();
+        EXPECT_LE(caret.right, 240) << text << ": inside the field";
+        for (int y = caret.top; y < caret.bottom; ++y) {
+            for (int x = caret.left; x < caret.right; ++x) {
+                EXPECT_EQ(SurfacePixel(window, x, y), ground) << text << " at " << x << ", " << y;
+            }
+        }
+        window.SetFocus(nullptr);
+        window.RemoveControl(field);
+    }
+}
+
 } // namespace
 } // namespace lumet::test
