@@ -297,5 +297,39 @@ TEST_F(EditTest, TheCaretAtTheEndOfRightAlignedDigitsCoversNoInk) {
     }
 }
 
+TEST_F(EditTest, TheSelectionOnTheBigAddressCoversTheDigitsFullHeight) {
+    // The address field: 302 × 32, with a font whose cell (42) is taller than it.
+    EditControl address(1000, Rect{12, 62, 314, 94}, kTabStop);
+    address.SetFont(Font::Create("Arial", 42, 700));
+    window.AddControl(address);
+    address.SetWindowText("127.0.0.1");
+    window.PaintAll();
+    const Color ground = SurfacePixel(window, 300, 64);
+    std::vector<int> inkRows;
+    for (int y = 62; y < 94; ++y) {
+        for (int x = 12; x < 314; ++x) {
+            if (SurfacePixel(window, x, y) != ground) {
+                inkRows.push_back(y);
+                break;
+            }
+        }
+    }
+    ASSERT_FALSE(inkRows.empty());
+    address.SetFocus();
+    Press(Key::End);
+    Press(Key::Home, KeyModifiers{true, false, false});
+    window.PaintAll();
+    // Every row with a glyph pixel has the selection's fill in it, left of the text's end.
+    for (const int y : inkRows) {
+        int filled = 0;
+        for (int x = 12; x < 200; ++x) {
+            filled += SurfacePixel(window, x, y) != ground ? 1 : 0;
+        }
+        EXPECT_GT(filled, 0) << "row " << y;
+    }
+    window.SetFocus(nullptr);
+    window.RemoveControl(address);
+}
+
 } // namespace
 } // namespace lumet::test
