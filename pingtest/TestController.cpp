@@ -82,6 +82,9 @@ void TestController::OnRun() {
         StopTest();
         clock_.Sleep(kStopPauseMs);
     } else {
+        if (!resolver_.CheckAddressToRun()) {
+            return;
+        }
         ChangeFaces(ControlId::Random, kRandomActive);
         Enable(ControlId::Random, false);
         ChangeFaces(ControlId::Run, kRunActive);
@@ -117,7 +120,7 @@ void TestController::OnRandom() {
 }
 
 void TestController::OnStayAlive() {
-    if (testState_ == TestState::StayAlive) {
+    if (testState_ == TestState::StayAlive || !resolver_.CheckAddressToRun()) {
         return;
     }
     StopRepBlink();

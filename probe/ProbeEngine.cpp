@@ -34,8 +34,15 @@ std::uint32_t ProbeEngine::ParseDottedAddress(const std::string& text) {
     return inet_addr(text.c_str());
 }
 
-std::unique_ptr<IoWait> ProbeEngine::ResolveHostName(const std::string& name,
-                                                     Resolver::Done done) {
+std::optional<std::uint32_t> ProbeEngine::TryParseDottedAddress(const std::string& text) {
+    in_addr address{};
+    if (inet_aton(text.c_str(), &address) == 0) {
+        return std::nullopt;
+    }
+    return address.s_addr;
+}
+
+std::unique_ptr<IoWait> ProbeEngine::ResolveHostName(const std::string& name, Resolver::Done done) {
     return resolver_.ResolveHostName(name, std::move(done));
 }
 

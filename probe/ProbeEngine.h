@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace lumet {
@@ -33,6 +34,10 @@ public:
 
     // inet_addr: network byte order; 0xFFFFFFFF for text that is no dotted address.
     static std::uint32_t ParseDottedAddress(const std::string& text);
+    // The same forms inet_addr takes ("10.0.0.1", "127.1"), in network byte order,
+    // and nothing for text that is none: unlike inet_addr, an address that does not
+    // parse is not taken for 255.255.255.255.
+    static std::optional<std::uint32_t> TryParseDottedAddress(const std::string& text);
     // Looks the name up; `done` runs from the event loop with its first IPv4
     // address in network byte order, 0 when the lookup fails. Destroying the
     // handle abandons the lookup.

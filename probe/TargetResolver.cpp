@@ -24,8 +24,8 @@ bool IsDigitsAndDots(const std::string& text) {
 
 } // namespace
 
-TargetResolver::TargetResolver(ProbeEngine& engine, TargetStrings& target,
-                               AddressFieldView& field, MessageBoxes& messages)
+TargetResolver::TargetResolver(ProbeEngine& engine, TargetStrings& target, AddressFieldView& field,
+                               MessageBoxes& messages)
     : engine_(engine), target_(target), field_(field), messages_(messages) {}
 
 void TargetResolver::ResolveTarget(bool fallbackToLoopback, Resolved done) {
@@ -41,7 +41,8 @@ void TargetResolver::ResolveTarget(bool fallbackToLoopback, Resolved done) {
 void TargetResolver::ResolveHostTarget(bool fallbackToLoopback, Resolved done) {
     target_.domainName = target_.targetText;
     targetLookup_ = engine_.ResolveHostName(
-        target_.targetText, [this, fallbackToLoopback, done = std::move(done)](std::uint32_t address) {
+        target_.targetText,
+        [this, fallbackToLoopback, done = std::move(done)](std::uint32_t address) {
             OnHostResolved(address, fallbackToLoopback, done);
         });
 }
@@ -64,15 +65,27 @@ void TargetResolver::OnHostResolved(std::uint32_t address, bool fallbackToLoopba
 }
 
 bool TargetResolver::ResolveDottedTarget(bool fallbackToLoopback) {
-    if (!IsDigitsAndDots(target_.targetText)) {
+    // Text such as "300.1", "1.2.3.4.5" or "" is refused like a name that does not
+    // resolve: taken as it stands, inet_addr would make it the broadcast address.
+    const std::optional<std::uint32_t> address =
+        IsDigitsAndDots(target_.targetText) ? ProbeEngine::TryParseDottedAddress(target_.targetText)
+                                            : std::nullopt;
+    if (!address) {
         Refuse(fallbackToLoopback);
         target_.targetAddress = 0;
         return false;
     }
-    // Text such as "300.1" or "" passes here on purpose: it is tested, and its probes fail.
     target_.addressText = target_.targetText;
-    target_.targetAddress = ProbeEngine::ParseDottedAddress(target_.addressText);
+    target_.targetAddress = *address;
     return true;
+}
+
+bool TargetResolver::CheckAddressToRun() {
+    if (ProbeEngine::TryParseDottedAddress(target_.addressText)) {
+        return true;
+    }
+    Refuse(false);
+    return false;
 }
 
 void TargetResolver::Refuse(bool fallbackToLoopback) {

@@ -27,6 +27,9 @@ public:
     // once, so `done` runs before this returns; a host name is looked up and `done`
     // runs from the event loop. A new call abandons a lookup still out.
     void ResolveTarget(bool fallbackToLoopback, Resolved done);
+    // Whether addressText, which RUN probes as it stands, is a dotted address; shows
+    // the wrong-address banner when it is not (a hand-edited profile can hold one).
+    bool CheckAddressToRun();
     // Abandons the target lookup still out, if any: its `done` never runs.
     void CancelResolveTarget() { targetLookup_.reset(); }
     bool Resolving() const { return targetLookup_ != nullptr; }

@@ -1,5 +1,6 @@
 #include "tests/controller/ControllerFixture.h"
 
+#include <functional>
 #include <gmock/gmock.h>
 
 namespace lumet::test {
@@ -115,6 +116,24 @@ TEST_F(ControllerTest, RefusedAddressCommitLeavesTheControllerIdle) {
     EXPECT_TRUE(timers.calls.empty());
     EXPECT_EQ(controller.testState(), TestState::Idle);
     EXPECT_EQ(target.addressText, "nohost");
+}
+
+TEST_F(ControllerTest, RunAndStayAliveRefuseAnAddressThatDoesNotParse) {
+    // A hand-edited profile can leave such a text in the field; it must not be probed
+    // as the broadcast address.
+    const std::function<void(TestController&)> starts[] = {
+        [](TestController& c) { c.OnRun(); },
+        [](TestController& c) { c.OnStayAlive(); },
+    };
+    for (const auto& start : starts) {
+        view.log.clear();
+        target.addressText = "10.1.2.256";
+        start(controller);
+        timers.RunFor(1000);
+        EXPECT_THAT(view.log, testing::Contains("wrong address"));
+        EXPECT_TRUE(echo.requests.empty());
+        EXPECT_EQ(controller.testState(), TestState::Idle);
+    }
 }
 
 TEST_F(ControllerTest, TestStartRecordsTheTargetAndTheStartTime) {

@@ -1,7 +1,8 @@
 #include "probe/TargetResolver.h"
+
 #include "tests/support/FakeResolver.h"
-#include "tests/support/RecordingMessageBoxes.h"
 #include "tests/support/FakeTimers.h"
+#include "tests/support/RecordingMessageBoxes.h"
 #include "tests/support/ScriptedIcmpEcho.h"
 
 #include <functional>
@@ -84,12 +85,27 @@ TEST_F(TargetResolverTest, DottedAddressIsTakenWithoutLookupOrFieldRefresh) {
     EXPECT_TRUE(field.resolvedShown.empty());
 }
 
-TEST_F(TargetResolverTest, DigitsAndDotsThatAreNoAddressAreStillAccepted) {
-    EXPECT_TRUE(Resolve("300.1.1.1", false));
-    EXPECT_EQ(target.targetAddress, 0xFFFFFFFFu);
-    EXPECT_TRUE(Resolve("", false));
-    EXPECT_EQ(target.addressText, "");
+struct DottedCase {
+    const char* text;
+    std::uint32_t address;
+};
+
+class AcceptedDotted : public TargetResolverTest, public testing::WithParamInterface<DottedCase> {};
+
+TEST_P(AcceptedDotted, IsProbedAtTheAddressItSpells) {
+    const DottedCase& c = GetParam();
+    EXPECT_TRUE(Resolve(c.text, false));
+    EXPECT_EQ(target.addressText, c.text);
+    EXPECT_EQ(target.targetAddress, c.address);
+    EXPECT_EQ(field.wrongAddressShown, 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(Texts, AcceptedDotted,
+                         testing::Values(
+                             // Typed on purpose, the broadcast address is still an address.
+                             DottedCase{"255.255.255.255", 0xFFFFFFFFu},
+                             // The short forms inet_addr has always taken.
+                             DottedCase{"127.1", 0x0100007Fu}, DottedCase{"10.258", 0x0201000Au}));
 
 struct RefusedCase {
     const char* text;
@@ -98,8 +114,7 @@ struct RefusedCase {
     std::uint32_t targetAddressAfter;
 };
 
-class RefusedTarget : public TargetResolverTest,
-                      public testing::WithParamInterface<RefusedCase> {};
+class RefusedTarget : public TargetResolverTest, public testing::WithParamInterface<RefusedCase> {};
 
 TEST_P(RefusedTarget, ShowsTheBannerAndLeavesNoDomainName) {
     const RefusedCase& c = GetParam();
@@ -118,14 +133,30 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"10.0.0.x", false, "192.0.2.9", 0},
         RefusedCase{"10.0.0.x", true, "127.0.0.1", 0},
         // Names are only recognised by a lowercase first letter.
-        RefusedCase{"Localhost", true, "127.0.0.1", 0},
-        RefusedCase{"-host", false, "192.0.2.9", 0},
-        RefusedCase{"1host", false, "192.0.2.9", 0},
-        RefusedCase{"\xE9t\xE9", true, "127.0.0.1", 0},
+        RefusedCase{"Localhost", true, "127.0.0.1", 0}, RefusedCase{"-host", false, "192.0.2.9", 0},
+        RefusedCase{"1host", false, "192.0.2.9", 0}, RefusedCase{"\xE9t\xE9", true, "127.0.0.1", 0},
         // A name the resolver does not know; trailing blanks are part of the name.
         RefusedCase{"nowhere.test", false, "192.0.2.9", 0},
         RefusedCase{"nowhere.test", true, "127.0.0.1", 0},
-        RefusedCase{"localhost ", true, "127.0.0.1", 0}));
+        RefusedCase{"localhost ", true, "127.0.0.1", 0},
+        // Digits and dots that spell no address: inet_addr would make each of them the
+        // broadcast address.
+        RefusedCase{"", false, "192.0.2.9", 0}, RefusedCase{"10.1.2.256", false, "192.0.2.9", 0},
+        RefusedCase{"1.2.3.4.5", true, "127.0.0.1", 0}, RefusedCase{"...", false, "192.0.2.9", 0},
+        RefusedCase{"300.1.1.1", false, "192.0.2.9", 0}));
+
+TEST_F(TargetResolverTest, RunRefusesAnAddressThatDoesNotParse) {
+    const struct {
+        const char* address;
+        bool runs;
+    } cases[] = {{"10.0.0.1", true}, {"10.1.2.256", false}, {"", false}};
+    for (const auto& c : cases) {
+        field.wrongAddressShown = 0;
+        target.addressText = c.address;
+        EXPECT_EQ(resolution.CheckAddressToRun(), c.runs) << c.address;
+        EXPECT_EQ(field.wrongAddressShown, c.runs ? 0 : 1) << c.address;
+    }
+}
 
 TEST_F(TargetResolverTest, LocalAddressComesFromTheLocalHostName) {
     resolver.hostName = "localhost";
@@ -179,8 +210,8 @@ TEST_F(TargetResolverTest, AbandonedLookupsChangeNothingWhenTheirAnswerComes) {
     const Row rows[] = {
         {"a cancelled lookup still applies its answer",
          [this] { resolution.CancelResolveTarget(); }, ""},
-        {"a second target takes the first one's answer",
-         [this] { Start("localhost", false); }, "127.0.0.1"},
+        {"a second target takes the first one's answer", [this] { Start("localhost", false); },
+         "127.0.0.1"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.fault);
@@ -194,9 +225,9 @@ TEST_F(TargetResolverTest, AbandonedLookupsChangeNothingWhenTheirAnswerComes) {
         loop.RunFor(1000);
 
         EXPECT_FALSE(firstAnswered);
-        const std::vector<std::string> shown =
-            row.fieldAfter.empty() ? std::vector<std::string>{}
-                                   : std::vector<std::string>{row.fieldAfter};
+        const std::vector<std::string> shown = row.fieldAfter.empty()
+                                                   ? std::vector<std::string>{}
+                                                   : std::vector<std::string>{row.fieldAfter};
         EXPECT_EQ(field.resolvedShown, shown);
     }
 }
