@@ -2,8 +2,10 @@
 
 #include "platform/icmp/UniqueFd.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstdint>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -60,20 +62,25 @@ private:
 } // namespace
 
 bool ServerList::Load(const std::filesystem::path& path) {
-    const UniqueFd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer. It
+    // changes nothing for the regular file that is all this reads.
+    const UniqueFd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (!file.Valid()) {
         return false;
     }
     struct stat status {};
-    if (::fstat(file.Get(), &status) != 0 || S_ISDIR(status.st_mode)) {
+    if (::fstat(file.Get(), &status) != 0 || !S_ISREG(status.st_mode) ||
+        static_cast<std::uintmax_t>(status.st_size) > kMaxFileBytes) {
         return false;
     }
 
     entries_.clear();
     LineCollector lines(entries_);
     std::array<char, 4096> chunk{};
-    while (!lines.Full()) {
-        const ssize_t count = ::read(file.Get(), chunk.data(), chunk.size());
+    // A file that grows while it is read stops at the same bound.
+    std::size_t left = kMaxFileBytes;
+    while (!lines.Full() && left > 0) {
+        const ssize_t count = ::read(file.Get(), chunk.data(), std::min(chunk.size(), left));
         if (count < 0 && errno == EINTR) {
             continue;
         }
@@ -84,6 +91,7 @@ bool ServerList::Load(const std::filesystem::path& path) {
         for (ssize_t i = 0; i < count; ++i) {
             lines.Add(chunk[static_cast<std::size_t>(i)]);
         }
+        left -= static_cast<std::size_t>(count);
     }
     lines.Finish();
     return true;

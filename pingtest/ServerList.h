@@ -19,10 +19,14 @@ public:
     // No host name is longer; longer lines are skipped, which also keeps a binary
     // file from filling memory.
     static constexpr std::size_t kMaxLineLength = 255;
+    // The most entries of the longest lines fit in this; no list worth reading is larger.
+    static constexpr std::size_t kMaxFileBytes = 8 * 1024 * 1024;
 
     // Replaces the entries with the lines of the file: each line as written, without
-    // its line end (LF, or CR LF), empty lines skipped. False when the file cannot be
-    // opened; the entries are then left as they were.
+    // its line end (LF, or CR LF), empty lines skipped. False when the path is not a
+    // regular file of at most kMaxFileBytes (a FIFO, /dev/zero or a directory would
+    // keep the caller waiting or reading forever) or cannot be opened; the entries
+    // are then left as they were.
     bool Load(const std::filesystem::path& path);
 
     std::size_t size() const { return entries_.size(); }

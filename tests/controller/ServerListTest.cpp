@@ -4,6 +4,7 @@
 
 #include <gmock/gmock.h>
 #include <random>
+#include <sys/stat.h>
 
 namespace lumet::test {
 namespace {
@@ -53,10 +54,10 @@ TEST(ServerListTest, StopsAtTheLargestDrawableCount) {
     EXPECT_EQ(list[ServerList::kMaxEntries - 1], "h32767");
 }
 
-TEST(ServerListTest, HugeOrBinaryFilesStayBounded) {
+TEST(ServerListTest, BinaryFilesStayBounded) {
     const TempDir dir;
     ServerList list;
-    ASSERT_TRUE(list.Load(dir.Write("line.lst", std::string(20'000'000, 'z') + "\nlocalhost\n")));
+    ASSERT_TRUE(list.Load(dir.Write("line.lst", std::string(4'000'000, 'z') + "\nlocalhost\n")));
     EXPECT_THAT(list.entries(), ElementsAre("localhost"));
 
     std::mt19937 bits(7);
@@ -71,6 +72,50 @@ TEST(ServerListTest, HugeOrBinaryFilesStayBounded) {
         ASSERT_FALSE(entry.empty());
     }
 }
+
+struct NotAListCase {
+    const char* name;
+    // Makes the path in the directory; empty when it cannot be made here.
+    std::filesystem::path (*make)(const TempDir& dir);
+};
+
+class NotAList : public testing::TestWithParam<NotAListCase> {};
+
+TEST_P(NotAList, IsRefusedAtOnceAndLeavesTheListAsItWas) {
+    const TempDir dir;
+    ServerList list;
+    ASSERT_TRUE(list.Load(dir.Write("random.lst", "a\nb\n")));
+    const std::filesystem::path path = GetParam().make(dir);
+    ASSERT_FALSE(path.empty());
+    // A FIFO or /dev/zero taken as a list would keep this from ever returning.
+    EXPECT_FALSE(list.Load(path));
+    EXPECT_THAT(list.entries(), ElementsAre("a", "b"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ServerListTest, NotAList,
+    testing::Values(
+        NotAListCase{"Missing", [](const TempDir& d) { return d.path() / "missing.lst"; }},
+        NotAListCase{"Directory", [](const TempDir& d) { return d.path(); }},
+        NotAListCase{"EndlessDevice",
+                     [](const TempDir&) { return std::filesystem::path("/dev/zero"); }},
+        NotAListCase{"LinkToEndlessDevice",
+                     [](const TempDir& d) {
+                         const std::filesystem::path link = d.path() / "random.lst.link";
+                         std::filesystem::create_symlink("/dev/zero", link);
+                         return link;
+                     }},
+        NotAListCase{"Fifo",
+                     [](const TempDir& d) {
+                         const std::filesystem::path fifo = d.path() / "fifo.lst";
+                         return mkfifo(fifo.c_str(), 0600) == 0 ? fifo : std::filesystem::path();
+                     }},
+        NotAListCase{"LargerThanAnyList",
+                     [](const TempDir& d) {
+                         return d.Write("huge.lst", std::string(ServerList::kMaxFileBytes, 'z') +
+                                                        "\nlocalhost\n");
+                     }}),
+    [](const auto& param) { return std::string(param.param.name); });
 
 TEST(ServerListTest, UnreadableFileLeavesTheListAsItWas) {
     const TempDir dir;
