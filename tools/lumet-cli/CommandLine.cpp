@@ -76,15 +76,14 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& arguments) {
         const std::optional<int> value = ParseInt(arguments[++i]);
         if (!value || *value < option->minimum || *value > option->maximum) {
             return Fail(std::string(option->name) + " takes a whole number from " +
-                        std::to_string(option->minimum) + " to " +
-                        std::to_string(option->maximum) + ", not '" + arguments[i] + "'");
+                        std::to_string(option->minimum) + " to " + std::to_string(option->maximum) +
+                        ", not '" + arguments[i] + "'");
         }
         line.*(option->field) = *value;
     }
     const char* what = line.command == "random" ? "list file" : "target";
     if (positional.size() != 1) {
-        return Fail(std::string(positional.empty() ? "no " : "more than one ") + what +
-                    " given");
+        return Fail(std::string(positional.empty() ? "no " : "more than one ") + what + " given");
     }
     line.argument = positional.front();
     return {line, {}};

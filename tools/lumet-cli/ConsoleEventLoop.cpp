@@ -2,11 +2,10 @@
 
 #include <algorithm>
 #include <csignal>
-#include <vector>
-
 #include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
+#include <vector>
 
 namespace lumet::cli {
 

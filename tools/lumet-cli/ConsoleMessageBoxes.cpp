@@ -1,5 +1,7 @@
 #include "tools/lumet-cli/ConsoleMessageBoxes.h"
 
+#include "tools/lumet-cli/TerminalText.h"
+
 #include <algorithm>
 
 namespace lumet::cli {
@@ -17,12 +19,12 @@ std::string OneLine(std::string text) {
 } // namespace
 
 void ConsoleMessageBoxes::ShowApplicationMessage(const std::string& text) {
-    out_ << "lumet-cli: " << OneLine(text) << '\n';
+    out_ << "lumet-cli: " << Printable(OneLine(text)) << '\n';
 }
 
 void ConsoleMessageBoxes::ShowMessage(const std::string& caption, MessageIcon /*icon*/,
                                       const std::string& text) {
-    out_ << caption << ": " << OneLine(text) << '\n';
+    out_ << Printable(caption) << ": " << Printable(OneLine(text)) << '\n';
 }
 
 } // namespace lumet::cli

@@ -2,12 +2,12 @@
 
 #include "pingtest/Rating.h"
 #include "tools/lumet-cli/ProbeCommand.h"
+#include "tools/lumet-cli/TerminalText.h"
 
 namespace lumet::cli {
 
 ConsoleTestView::ConsoleTestView(const ProbeEngine& engine, const SampleHistory& history,
-                                 const TargetStrings& target, std::ostream& out,
-                                 std::ostream& err)
+                                 const TargetStrings& target, std::ostream& out, std::ostream& err)
     : engine_(engine), history_(history), target_(target), out_(out), err_(err) {}
 
 bool ConsoleTestView::IsControlEnabled(ControlId id) const {
@@ -18,7 +18,7 @@ bool ConsoleTestView::IsControlEnabled(ControlId id) const {
 
 void ConsoleTestView::SetStatusPicture(StatusPicture picture) {
     if (picture == StatusPicture::SeekingTarget) {
-        out_ << "trying " << target_.targetText << std::endl;
+        out_ << "trying " << Printable(target_.targetText) << std::endl;
     }
 }
 
@@ -39,9 +39,7 @@ void ConsoleTestView::DrawFinalDisplays() {
 }
 
 void ConsoleTestView::ShowWrongAddress() {
-    err_ << "lumet-cli: wrong address '" << target_.targetText
-         << "': give a host name that starts with a lowercase letter and resolves, "
-            "or a dotted IPv4 address\n";
+    err_ << WrongAddressMessage(target_.targetText);
 }
 
 void ConsoleTestView::ShowResolvedAddress(const std::string& dottedAddress) {
@@ -61,9 +59,9 @@ void ConsoleTestView::PrintHeaderOnce() {
         return;
     }
     headerPrinted_ = true;
-    out_ << "probing " << target_.addressText;
+    out_ << "probing " << Printable(target_.addressText);
     if (!target_.domainName.empty()) {
-        out_ << " (" << target_.domainName << ")";
+        out_ << " (" << Printable(target_.domainName) << ")";
     }
     out_ << std::endl;
 }

@@ -4,6 +4,7 @@
 #include "pingtest/SampleHistory.h"
 #include "probe/IcmpStatusTexts.h"
 #include "probe/TargetResolver.h"
+#include "tools/lumet-cli/TerminalText.h"
 
 #include <optional>
 #include <sstream>
@@ -64,14 +65,12 @@ int RunProbeCommand(const ProbeOptions& options, ProbeEngine& engine, MessagePum
         loop.WaitForMessages(kIdleWaitMs);
     }
     if (!*resolved) {
-        err << "lumet-cli: wrong address '" << options.target
-            << "': give a host name that starts with a lowercase letter and resolves, "
-               "or a dotted IPv4 address\n";
+        err << WrongAddressMessage(options.target);
         return 2;
     }
-    out << "probing " << target.addressText;
+    out << "probing " << Printable(target.addressText);
     if (!target.domainName.empty()) {
-        out << " (" << target.domainName << ")";
+        out << " (" << Printable(target.domainName) << ")";
     }
     out << '\n';
 
@@ -88,8 +87,7 @@ int RunProbeCommand(const ProbeOptions& options, ProbeEngine& engine, MessagePum
         }
         history.AppendSample(stored, status);
         history.UpdateStatistics();
-        out << FormatProbeLine(sequence, status, stored, engine.ReplyTtl(),
-                               engine.ReplyDataSize())
+        out << FormatProbeLine(sequence, status, stored, engine.ReplyTtl(), engine.ReplyDataSize())
             << std::endl;
         const std::uint32_t spent = clock.MonotonicMs() - started;
         if (sequence < options.count && spent < kProbeSpacingMs) {

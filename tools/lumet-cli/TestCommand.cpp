@@ -23,9 +23,8 @@ void ApplyOverrides(const CommandLine& line, PingSettings& settings) {
 } // namespace
 
 int RunTestCommand(const CommandLine& line, ProbeEngine& engine, ConsoleEventLoop& loop,
-                   Clock& clock, Profile& profile,
-                   MessageBoxes& messages, const std::filesystem::path& reportFile,
-                   std::ostream& out, std::ostream& err) {
+                   Clock& clock, Profile& profile, MessageBoxes& messages,
+                   const std::filesystem::path& reportFile, std::ostream& out, std::ostream& err) {
     PingSettings settings;
     SettingsStore::LoadSettings(profile, settings);
     ApplyOverrides(line, settings);

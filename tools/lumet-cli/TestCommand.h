@@ -18,8 +18,7 @@ namespace lumet::cli {
 // engine's echo waits on; the test takes over its ticks and its Ctrl+C.
 // Returns the process exit code.
 int RunTestCommand(const CommandLine& line, ProbeEngine& engine, ConsoleEventLoop& loop,
-                   Clock& clock, Profile& profile,
-                   MessageBoxes& messages, const std::filesystem::path& reportFile,
-                   std::ostream& out, std::ostream& err);
+                   Clock& clock, Profile& profile, MessageBoxes& messages,
+                   const std::filesystem::path& reportFile, std::ostream& out, std::ostream& err);
 
 } // namespace lumet::cli

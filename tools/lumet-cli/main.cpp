@@ -7,6 +7,7 @@
 #include "tools/lumet-cli/ConsoleEventLoop.h"
 #include "tools/lumet-cli/ConsoleMessageBoxes.h"
 #include "tools/lumet-cli/ProbeCommand.h"
+#include "tools/lumet-cli/TerminalText.h"
 #include "tools/lumet-cli/TestCommand.h"
 
 #include <QGuiApplication>
@@ -19,7 +20,8 @@ int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const lumet::cli::ParseOutcome parsed = lumet::cli::ParseCommandLine(arguments);
     if (!parsed.commandLine) {
-        std::cerr << "lumet-cli: " << parsed.error << '\n' << lumet::cli::UsageText();
+        std::cerr << "lumet-cli: " << lumet::cli::Printable(parsed.error) << '\n'
+                  << lumet::cli::UsageText();
         return 2;
     }
     const lumet::cli::CommandLine& line = *parsed.commandLine;
