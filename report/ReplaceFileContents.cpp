@@ -1,9 +1,14 @@
 #include "report/ReplaceFileContents.h"
 
+#include <array>
+#include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <memory>
+#include <random>
 #include <string>
 #include <system_error>
+#include <unistd.h>
 
 namespace lumet {
 
@@ -14,18 +19,37 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
-// Creates a temporary file beside `file` that no other writer is using: an
-// exclusive create skips names left behind by an interrupted earlier write.
+// Twelve random hex digits: a name nobody can plant in advance, so neither names
+// left by interrupted writes nor ones another user made on purpose block a report.
+std::string RandomSuffix(std::random_device& entropy) {
+    std::uniform_int_distribution<std::uint64_t> digits(0, (std::uint64_t{1} << 48) - 1);
+    std::array<char, 16> text{};
+    std::snprintf(text.data(), text.size(), "%012llx",
+                  static_cast<unsigned long long>(digits(entropy)));
+    return text.data();
+}
+
+// Creates a temporary file beside `file` that no other writer is using. O_EXCL never
+// takes over an existing name, O_NOFOLLOW never writes through a planted link, and
+// mode 0666 lets the umask decide, as for any file the user saves.
 FilePtr CreateTemporaryBeside(const std::filesystem::path& file, std::filesystem::path& tempPath) {
-    constexpr int kAttempts = 100;
+    constexpr int kAttempts = 16;
+    std::random_device entropy;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         tempPath = file;
-        tempPath += "." + std::to_string(attempt) + ".tmp";
-        if (std::FILE* const handle = std::fopen(tempPath.string().c_str(), "wbx")) {
-            return FilePtr(handle);
+        tempPath += "." + RandomSuffix(entropy) + ".tmp";
+        const int fd =
+            ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+        if (fd >= 0) {
+            if (std::FILE* const handle = ::fdopen(fd, "wb")) {
+                return FilePtr(handle);
+            }
+            ::close(fd);
+            std::error_code ignored;
+            std::filesystem::remove(tempPath, ignored);
+            break;
         }
-        std::error_code error;
-        if (!std::filesystem::exists(std::filesystem::symlink_status(tempPath, error))) {
+        if (errno != EEXIST) {
             break; // the directory itself is unusable; other names will not help
         }
     }

@@ -85,13 +85,25 @@ TEST_F(WriteTextReportTest, ReplacesALongerEarlierReportCompletely) {
     EXPECT_EQ(ReadBytes(file), FormatTextReport(SomeReport()));
 }
 
-TEST_F(WriteTextReportTest, SkipsATemporaryLeftByAnInterruptedWrite) {
+TEST_F(WriteTextReportTest, StaleOrPlantedTemporariesNeverBlockAReport) {
+    // Names left by interrupted writes, or made by another user of a shared
+    // directory: every numbered name, and links pointing elsewhere.
     const fs::path file = dir_ / "_report.txt";
-    const fs::path stale = dir_ / "_report.txt.0.tmp";
-    WriteBytes(stale, "stale");
+    std::vector<std::string> planted;
+    for (int n = 0; n < 100; ++n) {
+        const std::string name = "_report.txt." + std::to_string(n) + ".tmp";
+        WriteBytes(dir_ / name, "stale");
+        planted.push_back(name);
+    }
+    fs::create_symlink(dir_ / "elsewhere", dir_ / "_report.txt.tmp");
+    planted.push_back("_report.txt.tmp");
     ASSERT_TRUE(WriteTextReport(SomeReport(), file, messages_));
     EXPECT_EQ(ReadBytes(file), FormatTextReport(SomeReport()));
-    EXPECT_EQ(ReadBytes(stale), "stale");
+    EXPECT_EQ(ReadBytes(dir_ / "_report.txt.42.tmp"), "stale");
+    EXPECT_FALSE(fs::exists(dir_ / "elsewhere"));
+    planted.push_back("_report.txt");
+    std::sort(planted.begin(), planted.end());
+    EXPECT_EQ(Entries(dir_), planted) << "no temporary of its own left";
 }
 
 TEST_F(WriteTextReportTest, UncreatableFileIsToldAndLeavesNothing) {
