@@ -2,9 +2,8 @@
 
 #include "tests/support/FakeClock.h"
 
-#include <gtest/gtest.h>
-
 #include <csignal>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace lumet::cli {
@@ -70,29 +69,44 @@ TEST_F(ConsoleEventLoopTest, WaitReturnsAtOnceWhenATickIsDue) {
     EXPECT_EQ(ticks, std::vector<int>{1});
 }
 
-TEST_F(ConsoleEventLoopTest, CtrlCArrivesAsAnEventOnce) {
-    int interrupts = 0;
-    loop.OnInterrupt([&] { ++interrupts; });
-    std::raise(SIGINT);
-    std::raise(SIGINT);
-    loop.WaitForMessages(60000); // the pending interrupt ends the wait at once
-    loop.PumpMessages();
-    EXPECT_EQ(interrupts, 1);
+TEST_F(ConsoleEventLoopTest, EachEndingSignalArrivesAsAnEventOnce) {
+    // Without the handler, SIGTERM or SIGHUP would end the test process itself.
+    const struct {
+        std::vector<int> raised;
+        int delivered;
+    } cases[] = {
+        {{SIGINT, SIGINT}, SIGINT},
+        {{SIGTERM}, SIGTERM},
+        {{SIGHUP}, SIGHUP},
+        {{SIGINT, SIGTERM}, SIGINT}, // the first one decides
+    };
+    for (const auto& c : cases) {
+        std::vector<int> interrupts;
+        loop.OnInterrupt([&](int signal) { interrupts.push_back(signal); });
+        for (const int signal : c.raised) {
+            std::raise(signal);
+        }
+        loop.WaitForMessages(60000); // the pending interrupt ends the wait at once
+        loop.PumpMessages();
+        EXPECT_EQ(interrupts, std::vector<int>{c.delivered}) << c.delivered;
+    }
 }
 
 TEST(ConsoleEventLoop, RestoresTheSignalHandlerItReplaced) {
     test::FakeClock clock;
-    struct sigaction before {};
-    sigaction(SIGINT, nullptr, &before);
-    {
-        ConsoleEventLoop loop(clock);
-        struct sigaction during {};
-        sigaction(SIGINT, nullptr, &during);
-        EXPECT_NE(during.sa_handler, before.sa_handler);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        struct sigaction before {};
+        sigaction(signal, nullptr, &before);
+        {
+            ConsoleEventLoop loop(clock);
+            struct sigaction during {};
+            sigaction(signal, nullptr, &during);
+            EXPECT_NE(during.sa_handler, before.sa_handler) << signal;
+        }
+        struct sigaction after {};
+        sigaction(signal, nullptr, &after);
+        EXPECT_EQ(after.sa_handler, before.sa_handler) << signal;
     }
-    struct sigaction after {};
-    sigaction(SIGINT, nullptr, &after);
-    EXPECT_EQ(after.sa_handler, before.sa_handler);
 }
 
 } // namespace

@@ -50,6 +50,20 @@ cat stay.out
 grep -q '^seq=1 status=0' stay.out || fail "stay probe"
 grep -q $'^PING SENT\t1\r$' _report.txt || fail "stay report"
 
+# SIGTERM (timeout, service managers) and SIGHUP (a closed terminal) end a test as
+# Ctrl+C does, report written, with the shell's status 128 + N.
+for signal in TERM HUP; do
+    rm -f _report.txt
+    "$cli" stay --stay-interval 10 127.0.0.1 > "$signal.out" &
+    pid=$!
+    for _ in $(seq 100); do grep -q '^seq=1 ' "$signal.out" && break; sleep 0.1; done
+    kill -"$signal" "$pid"
+    status=0
+    wait "$pid" || status=$?
+    [ "$status" = $((128 + $(kill -l "$signal"))) ] || fail "SIG$signal exit code $status"
+    grep -q $'^PING SENT\t1\r$' _report.txt || fail "SIG$signal report"
+done
+
 # Random mode drops the entry that cannot be a target and tests the live one.
 printf 'Not.a.target\nlocalhost\n' > hosts.lst
 "$cli" random --count 1 hosts.lst > random.out 2> random.err

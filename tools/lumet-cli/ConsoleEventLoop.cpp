@@ -1,6 +1,7 @@
 #include "tools/lumet-cli/ConsoleEventLoop.h"
 
 #include <algorithm>
+#include <array>
 #include <csignal>
 #include <fcntl.h>
 #include <poll.h>
@@ -11,15 +12,19 @@ namespace lumet::cli {
 
 namespace {
 
-// The write end of the self-pipe the SIGINT handler writes to: a signal handler
+// Ctrl+C, `kill` and service managers (SIGTERM), and a closed terminal (SIGHUP) all
+// end a test the same way, so that its report is still written.
+constexpr std::array<int, 3> kInterruptSignals{SIGINT, SIGTERM, SIGHUP};
+
+// The write end of the self-pipe the signal handler writes to: a signal handler
 // can only reach process-wide state, and write() is async-signal-safe.
 volatile std::sig_atomic_t interruptWriteFd = -1;
-struct sigaction previousAction {};
+std::array<struct sigaction, kInterruptSignals.size()> previousActions{};
 
-void OnSigint(int) {
+void OnInterruptSignal(int signal) {
     const int fd = interruptWriteFd;
     if (fd >= 0) {
-        const char byte = 1;
+        const auto byte = static_cast<char>(signal);
         // A full pipe already holds an interrupt that has not been handled yet.
         [[maybe_unused]] const ssize_t written = write(fd, &byte, 1);
     }
@@ -35,19 +40,23 @@ ConsoleEventLoop::ConsoleEventLoop(Clock& clock) : clock_(clock) {
     interruptRead_.Reset(fds[0]);
     interruptWriteFd = fds[1];
     struct sigaction action {};
-    action.sa_handler = OnSigint;
+    action.sa_handler = OnInterruptSignal;
     sigemptyset(&action.sa_mask);
     // The loop's poll() returns with EINTR (or sees the pipe) either way; restarting
     // keeps every other call, the terminal's writes for one, from failing with it.
     action.sa_flags = SA_RESTART;
-    sigaction(SIGINT, &action, &previousAction);
+    for (std::size_t i = 0; i < kInterruptSignals.size(); ++i) {
+        sigaction(kInterruptSignals[i], &action, &previousActions[i]);
+    }
 }
 
 ConsoleEventLoop::~ConsoleEventLoop() {
     if (!interruptRead_.Valid()) {
         return;
     }
-    sigaction(SIGINT, &previousAction, nullptr);
+    for (std::size_t i = 0; i < kInterruptSignals.size(); ++i) {
+        sigaction(kInterruptSignals[i], &previousActions[i], nullptr);
+    }
     const int fd = interruptWriteFd;
     interruptWriteFd = -1;
     close(fd);
@@ -139,12 +148,13 @@ void ConsoleEventLoop::DeliverInterrupt() {
         return;
     }
     char drained[16];
-    bool interrupted = false;
-    while (read(interruptRead_.Get(), drained, sizeof drained) > 0) {
-        interrupted = true;
+    int signal = 0;
+    for (ssize_t count = 0; (count = read(interruptRead_.Get(), drained, sizeof drained)) > 0;) {
+        // The first signal decides: a SIGTERM after Ctrl+C does not change the outcome.
+        signal = signal != 0 ? signal : drained[0];
     }
-    if (interrupted && onInterrupt_) {
-        onInterrupt_();
+    if (signal != 0 && onInterrupt_) {
+        onInterrupt_(signal);
     }
 }
 

@@ -14,13 +14,15 @@ namespace lumet::cli {
 
 // The console's stand-in for a window's event queue: timers by id whose missed
 // ticks collapse into one, waits on descriptors (a probe's socket), and an
-// interrupt (Ctrl+C) delivered as an event. One poll() sleeps on all of them.
+// interrupt (Ctrl+C, SIGTERM, SIGHUP) delivered as an event. One poll() sleeps on all of them.
 class ConsoleEventLoop final : public Timers, public MessagePump, public IoWatcher {
 public:
     using TickHandler = std::function<void(int id)>;
-    using InterruptHandler = std::function<void()>;
+    // Gets the signal number: SIGINT, SIGTERM or SIGHUP.
+    using InterruptHandler = std::function<void(int signal)>;
 
-    // Catches SIGINT for the loop's lifetime and restores the old handler after.
+    // Catches SIGINT, SIGTERM and SIGHUP for the loop's lifetime and restores the old
+    // handlers after.
     explicit ConsoleEventLoop(Clock& clock);
     ~ConsoleEventLoop() override;
 

@@ -9,6 +9,8 @@
 #include "report/TextReport.h"
 #include "tools/lumet-cli/ConsoleTestView.h"
 
+#include <csignal>
+
 namespace lumet::cli {
 
 namespace {
@@ -40,9 +42,9 @@ int RunTestCommand(const CommandLine& line, ProbeEngine& engine, ConsoleEventLoo
                               messages);
     view.Attach(controller);
     loop.OnTick([&controller](int id) { controller.OnTimer(id); });
-    bool interrupted = false;
-    loop.OnInterrupt([&] {
-        interrupted = true;
+    int interruptedBy = 0;
+    loop.OnInterrupt([&](int signal) {
+        interruptedBy = interruptedBy != 0 ? interruptedBy : signal;
         // RUN stops every mode, the random search included.
         if (controller.testState() != TestState::Idle ||
             loop.IsTimerRunning(TestController::kProbeTimerId)) {
@@ -79,8 +81,10 @@ int RunTestCommand(const CommandLine& line, ProbeEngine& engine, ConsoleEventLoo
 
     out << "min/avg/max = " << history.minimumRtt() << '/' << history.averageRtt() << '/'
         << history.maximumRtt() << " ms\n";
-    // Ctrl+C is how a stay-alive test ends; a run or random test it cuts short.
-    int exitCode = interrupted && line.command != "stay" ? 130 : 0;
+    // Ctrl+C is how a stay-alive test ends; a run or random test it cuts short, and
+    // SIGTERM or SIGHUP cut any test short. The status follows the shell's 128 + N.
+    const bool cutShort = interruptedBy != 0 && (line.command != "stay" || interruptedBy != SIGINT);
+    int exitCode = cutShort ? 128 + interruptedBy : 0;
     if (controller.probeCount() > 0) {
         bool localAddressKnown = false;
         resolver.GetLocalAddress([&localAddressKnown] { localAddressKnown = true; });

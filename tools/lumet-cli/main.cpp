@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
 
     if (line.command == "probe") {
         // Ctrl+C ends a plain probe as it ends ping: at once, with nothing to save.
-        loop.OnInterrupt([] { std::_Exit(130); });
+        loop.OnInterrupt([](int signal) { std::_Exit(128 + signal); });
         lumet::cli::ProbeOptions options;
         options.target = line.argument;
         options.count = line.count.value_or(options.count);
