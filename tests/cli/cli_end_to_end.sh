@@ -64,6 +64,16 @@ for signal in TERM HUP; do
     grep -q $'^PING SENT\t1\r$' _report.txt || fail "SIG$signal report"
 done
 
+# Ctrl+C during the random search stops it with 130, as it stops a run.
+for i in $(seq 30); do echo "Refused$i.test"; done > refused.lst
+"$cli" random --count 1 refused.lst > search.out 2>&1 &
+pid=$!
+for _ in $(seq 100); do grep -q 'trying' search.out && break; sleep 0.1; done
+kill -INT "$pid"
+status=0
+wait "$pid" || status=$?
+[ "$status" = 130 ] || fail "Ctrl+C during the random search exit code $status"
+
 # Random mode drops the entry that cannot be a target and tests the live one.
 printf 'Not.a.target\nlocalhost\n' > hosts.lst
 "$cli" random --count 1 hosts.lst > random.out 2> random.err

@@ -72,6 +72,10 @@ int RunTestCommand(const CommandLine& line, ProbeEngine& engine, ConsoleEventLoo
         }
     }
     if (!loop.IsTimerRunning(TestController::kProbeTimerId)) {
+        // Stopped by a signal during the lookup or the random search: nothing was sent.
+        if (interruptedBy != 0) {
+            return 128 + interruptedBy;
+        }
         return 2; // the target was refused or the list held no live host; already told
     }
     if (line.command == "stay") {
