@@ -100,7 +100,8 @@ void SeparateOverlapping(std::array<int, 3>& anchors) {
 }
 
 void DrawLabels(DeviceContext& graph, const DrawingObjects& objects, const SampleHistory& history) {
-    // Later labels cover earlier ones where they overlap, so the maximum stays readable.
+    // Drawn minimum first: where boxes still overlap (no room left at the graph's left
+    // edge), the maximum ends on top.
     const std::array<Label, 3> labels{{
         {history.minimumRtt(), Color::FromHex(0x00FF00)},
         {history.averageRtt(), Color::FromHex(0xFF0000)},
