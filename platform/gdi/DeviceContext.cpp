@@ -390,15 +390,17 @@ void DeviceContext::TextOut(int x, int y, std::string_view text) {
         return;
     }
     const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    const Size cell = GetTextExtent(text);
+    // The rendering carries the advance too: the string is looked up once.
+    const std::shared_ptr<const RasterText> raster =
+        string.isEmpty() ? nullptr : font_.Render(string);
     if (bkMode_ == BackgroundMode::Opaque) {
-        PaintRect(Rect{x, y, x + cell.width, y + cell.height}, DevicePixel(bkColor_),
+        const int cellWidth = raster ? raster->advance : 0;
+        PaintRect(Rect{x, y, x + cellWidth, y + font_.CellHeight()}, DevicePixel(bkColor_),
                   Rop2::CopyPen);
     }
-    if (string.isEmpty()) {
+    if (!raster) {
         return;
     }
-    const std::shared_ptr<const RasterText> raster = font_.Render(string);
     const int left = x - raster->margin;
     const int top = y - raster->margin;
     const Rect visible =
