@@ -1,6 +1,8 @@
 #include "pingtest/TestController.h"
 
 #include "pingtest/StartTime.h"
+#include "platform/icmp/IcmpStatus.h"
+#include "probe/IcmpStatusTexts.h"
 
 #include <algorithm>
 #include <climits>
@@ -315,6 +317,10 @@ void TestController::ProbeOnce() {
 }
 
 void TestController::OnProbeAnswered(std::uint32_t rtt) {
+    if (engine_.ReplyStatus() == IcmpStatus::kNoIcmpSocket) {
+        OnProbeNotSent();
+        return;
+    }
     rawRtt_ = rtt;
     shownRtt_ = rtt;
     lastStatus_ = engine_.ReplyStatus();
@@ -338,6 +344,17 @@ void TestController::OnProbeAnswered(std::uint32_t rtt) {
         timers_.SetTimer(kProbeTimerId, TickPeriodMs());
         OnProbeTick();
     }
+}
+
+void TestController::OnProbeNotSent() {
+    // Nothing left the host, so there is nothing to count, draw or rate, and every
+    // further probe would fail the same way: the test ends with what was measured
+    // and the user learns, once, how to allow ICMP.
+    ChangeFaces(ControlId::Run, kRunIdle);
+    tickHeldByProbe_ = false;
+    testState_ = TestState::Idle;
+    StopTest();
+    messages_.ShowMessage(kWarningCaption, MessageIcon::Warning, IcmpPermissionAdvice());
 }
 
 void TestController::CancelProbe() {

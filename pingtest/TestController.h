@@ -109,6 +109,7 @@ private:
     bool AwaitTargetResolution(const std::function<bool()>& superseded);
     void OnProbeTick();
     void OnProbeAnswered(std::uint32_t rtt);
+    void OnProbeNotSent();
     void CancelProbe();
     void RefreshDisplays();
     std::uint32_t TickPeriodMs() const;

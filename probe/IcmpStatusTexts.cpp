@@ -36,17 +36,24 @@ const std::array<std::string_view, 23> IcmpStatusTexts = {
 
 namespace {
 
+constexpr std::string_view kNotPermitted = "ICMP not permitted.";
+constexpr std::string_view kPingGroupCommand =
+    "sudo sysctl -w net.ipv4.ping_group_range=\"0 2147483647\"";
+constexpr std::string_view kCapabilityCommand = "sudo setcap cap_net_raw+ep ";
+
 // Names the running program, so the command can be pasted as it stands.
-std::string NoSocketText() {
+std::string ProgramPath() {
     std::error_code error;
     std::string program = std::filesystem::read_symlink("/proc/self/exe", error).string();
     if (error || program.empty()) {
         program = "<path of the program>";
     }
-    return "ICMP not permitted. Allow it with: "
-           "sudo sysctl -w net.ipv4.ping_group_range=\"0 2147483647\" "
-           "or: sudo setcap cap_net_raw+ep " +
-           program;
+    return program;
+}
+
+std::string NoSocketText() {
+    return std::string(kNotPermitted) + " Allow it with: " + std::string(kPingGroupCommand) +
+           " or: " + std::string(kCapabilityCommand) + ProgramPath();
 }
 
 } // namespace
@@ -56,8 +63,7 @@ std::string_view IcmpStatusText(std::uint32_t status) {
         return IcmpStatusTexts[status - IcmpStatus::kBase];
     }
     switch (status) {
-    case IcmpStatus::kNoIcmpSocket:
-    {
+    case IcmpStatus::kNoIcmpSocket: {
         static const std::string text = NoSocketText();
         return text;
     }
@@ -66,6 +72,12 @@ std::string_view IcmpStatusText(std::uint32_t status) {
     default:
         return "General failure.";
     }
+}
+
+std::string IcmpPermissionAdvice() {
+    return std::string(kNotPermitted) + " Allow it for every user with:\n    " +
+           std::string(kPingGroupCommand) + "\nor for this program only with:\n    " +
+           std::string(kCapabilityCommand) + ProgramPath() + "\n";
 }
 
 } // namespace lumet

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace lumet {
@@ -12,5 +13,9 @@ extern const std::array<std::string_view, 23> IcmpStatusTexts;
 // Text for any non-zero probe status: the table above, our own codes from 11050
 // up, and "General failure." for every other code.
 std::string_view IcmpStatusText(std::uint32_t status);
+
+// What a user needs when no ICMP socket opens: the two ways to allow ICMP, one
+// command a line, so they can be read in a message box and pasted from a terminal.
+std::string IcmpPermissionAdvice();
 
 } // namespace lumet

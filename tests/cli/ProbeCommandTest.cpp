@@ -6,8 +6,8 @@
 #include "tests/support/RecordingMessageBoxes.h"
 #include "tests/support/ScriptedIcmpEcho.h"
 
+#include <deque>
 #include <gtest/gtest.h>
-
 #include <sstream>
 
 namespace lumet::cli {
@@ -44,8 +44,7 @@ protected:
 };
 
 TEST_F(ProbeCommandTest, PrintsEachProbeAsStoredThenTheRating) {
-    echo.queued = {{100, 0, 60, 0}, {kNoRoundTrip, 11010, 0, 0}, {1001, 0, 60, 0},
-                   {300, 0, 60, 0}};
+    echo.queued = {{100, 0, 60, 0}, {kNoRoundTrip, 11010, 0, 0}, {1001, 0, 60, 0}, {300, 0, 60, 0}};
     EXPECT_EQ(Run("gw.test", 4), 0);
     EXPECT_EQ(out.str(), "probing 10.0.0.10 (gw.test)\n"
                          "seq=1 status=0 time=100 ms ttl=60 bytes=8\n"
@@ -69,9 +68,8 @@ TEST_F(ProbeCommandTest, ProbesAreOneSecondApartAndNotAfterTheLast) {
 
 TEST_F(ProbeCommandTest, AllProbesFailedIsUnusable) {
     echo.fallback = {kNoRoundTrip, 11010, 0, 0};
-    EXPECT_EQ(Run("127.0.0.1", 2), 0);
-    EXPECT_NE(out.str().find("min/avg/max = 0/0/0 ms\nrated UNUSABLE (0/100)\n"),
-              std::string::npos)
+    EXPECT_EQ(Run("127.0.0.1", 2), 1);
+    EXPECT_NE(out.str().find("min/avg/max = 0/0/0 ms\nrated UNUSABLE (0/100)\n"), std::string::npos)
         << out.str();
 }
 
@@ -83,6 +81,44 @@ TEST_F(ProbeCommandTest, RefusedTargetsSendNothingAndFail) {
     EXPECT_TRUE(out.str().empty());
     EXPECT_NE(err.str().find("wrong address 'nowhere.test'"), std::string::npos);
 }
+
+struct UnsentProbeRow {
+    const char* fault;
+    std::deque<ProbeResult> before; // answers before the probe that could not be sent
+};
+
+class UnsentProbe : public ProbeCommandTest, public testing::WithParamInterface<UnsentProbeRow> {};
+
+TEST_P(UnsentProbe, PrintsTheFixOnceAndRatesOnlyWhatWasMeasured) {
+    const UnsentProbeRow& row = GetParam();
+    SCOPED_TRACE(row.fault);
+    // The same answers with no failing probe behind them give the expected output.
+    echo.queued = row.before;
+    const std::size_t measured = row.before.size();
+    const std::string alone = measured == 0
+                                  ? "probing 127.0.0.1\n"
+                                  : (Run("127.0.0.1", static_cast<int>(measured)), out.str());
+    out.str({});
+    echo.requests.clear();
+    echo.queued = row.before;
+    echo.fallback = {kNoRoundTrip, 11051, 0, 0};
+
+    EXPECT_EQ(Run("127.0.0.1", 4), 77);
+
+    EXPECT_EQ(echo.requests.size(), measured + 1);
+    EXPECT_EQ(out.str(), alone);
+    const std::string& said = err.str();
+    const std::size_t first = said.find("ping_group_range");
+    EXPECT_NE(first, std::string::npos) << said;
+    EXPECT_EQ(said.find("ping_group_range", first + 1), std::string::npos) << said;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ProbeCommandTest, UnsentProbe,
+    testing::Values(
+        UnsentProbeRow{"rated UNUSABLE with nothing sent, or the fix printed per probe", {}},
+        UnsentProbeRow{"the measured probes dropped, or the unsent ones rated as losses",
+                       {{20, 0, 64, 0}, {40, 0, 64, 0}}}));
 
 } // namespace
 } // namespace lumet::cli

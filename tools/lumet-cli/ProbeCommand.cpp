@@ -2,8 +2,10 @@
 
 #include "pingtest/Rating.h"
 #include "pingtest/SampleHistory.h"
+#include "platform/icmp/IcmpStatus.h"
 #include "probe/IcmpStatusTexts.h"
 #include "probe/TargetResolver.h"
+#include "tools/lumet-cli/ExitStatus.h"
 #include "tools/lumet-cli/TerminalText.h"
 
 #include <optional>
@@ -66,7 +68,7 @@ int RunProbeCommand(const ProbeOptions& options, ProbeEngine& engine, MessagePum
     }
     if (!*resolved) {
         err << WrongAddressMessage(options.target);
-        return 2;
+        return ExitStatus({.failed = true});
     }
     out << "probing " << Printable(target.addressText);
     if (!target.domainName.empty()) {
@@ -76,15 +78,22 @@ int RunProbeCommand(const ProbeOptions& options, ProbeEngine& engine, MessagePum
 
     SampleHistory history;
     history.ResetHistory();
+    CommandOutcome outcome;
+    int measured = 0;
     int errorCount = 0;
     for (int sequence = 1; sequence <= options.count; ++sequence) {
         const std::uint32_t started = clock.MonotonicMs();
         const std::uint32_t rtt = AwaitEcho(engine, loop, target.targetAddress, options.timeoutMs);
         const std::uint32_t status = engine.ReplyStatus();
-        const std::uint32_t stored = StoredTime(rtt);
-        if (status != 0) {
-            ++errorCount;
+        if (status == IcmpStatus::kNoIcmpSocket) {
+            // Nothing went out, and nothing will until ICMP is allowed.
+            err << IcmpPermissionAdvice();
+            outcome.notPermitted = true;
+            break;
         }
+        const std::uint32_t stored = StoredTime(rtt);
+        ++measured;
+        (status == 0 ? outcome.replies : errorCount) += 1;
         history.AppendSample(stored, status);
         history.UpdateStatistics();
         out << FormatProbeLine(sequence, status, stored, engine.ReplyTtl(), engine.ReplyDataSize())
@@ -95,13 +104,15 @@ int RunProbeCommand(const ProbeOptions& options, ProbeEngine& engine, MessagePum
         }
     }
 
-    const int markerX = Rating::AverageMarkerX(Rating::LossPenalty(errorCount, options.count),
-                                               history.averageRtt());
-    out << "min/avg/max = " << history.minimumRtt() << '/' << history.averageRtt() << '/'
-        << history.maximumRtt() << " ms\n"
-        << "rated " << Rating::RatingVerdict(markerX, errorCount, options.count) << " ("
-        << Rating::RatingScore(markerX, errorCount, options.count) << "/100)\n";
-    return 0;
+    if (measured > 0) {
+        const int markerX =
+            Rating::AverageMarkerX(Rating::LossPenalty(errorCount, measured), history.averageRtt());
+        out << "min/avg/max = " << history.minimumRtt() << '/' << history.averageRtt() << '/'
+            << history.maximumRtt() << " ms\n"
+            << "rated " << Rating::RatingVerdict(markerX, errorCount, measured) << " ("
+            << Rating::RatingScore(markerX, errorCount, measured) << "/100)\n";
+    }
+    return ExitStatus(outcome);
 }
 
 } // namespace lumet::cli

@@ -3,11 +3,13 @@
 #include "app/SettingsStore.h"
 #include "app/Version.h"
 #include "pingtest/TestController.h"
+#include "platform/icmp/IcmpStatus.h"
 #include "report/BitmapReport.h"
 #include "report/ReportFonts.h"
 #include "report/ReportInputs.h"
 #include "report/TextReport.h"
 #include "tools/lumet-cli/ConsoleTestView.h"
+#include "tools/lumet-cli/ExitStatus.h"
 
 #include <csignal>
 
@@ -71,25 +73,29 @@ int RunTestCommand(const CommandLine& line, ProbeEngine& engine, ConsoleEventLoo
             controller.OnRandom();
         }
     }
+    CommandOutcome outcome;
     if (!loop.IsTimerRunning(TestController::kProbeTimerId)) {
-        // Stopped by a signal during the lookup or the random search: nothing was sent.
-        if (interruptedBy != 0) {
-            return 128 + interruptedBy;
-        }
-        return 2; // the target was refused or the list held no live host; already told
+        // Stopped by a signal during the lookup or the random search, or the target
+        // was refused or the list held no live host (already told): nothing was sent.
+        outcome.signal = interruptedBy;
+        outcome.failed = true;
+        return ExitStatus(outcome);
     }
     if (line.command == "stay") {
         out << "stay-alive: press Ctrl+C to stop" << std::endl;
     }
     loop.RunWhile([&] { return loop.IsTimerRunning(TestController::kProbeTimerId); });
 
-    out << "min/avg/max = " << history.minimumRtt() << '/' << history.averageRtt() << '/'
-        << history.maximumRtt() << " ms\n";
     // Ctrl+C is how a stay-alive test ends; a run or random test it cuts short, and
-    // SIGTERM or SIGHUP cut any test short. The status follows the shell's 128 + N.
-    const bool cutShort = interruptedBy != 0 && (line.command != "stay" || interruptedBy != SIGINT);
-    int exitCode = cutShort ? 128 + interruptedBy : 0;
+    // SIGTERM or SIGHUP cut any test short.
+    outcome.signal = interruptedBy;
+    outcome.signalIsTheWayToStop = line.command == "stay" && interruptedBy == SIGINT;
+    // The controller ends a test whose probe could not be sent, and has told why.
+    outcome.notPermitted = engine.ReplyStatus() == IcmpStatus::kNoIcmpSocket;
+    outcome.replies = controller.probeCount() - controller.errorCount();
     if (controller.probeCount() > 0) {
+        out << "min/avg/max = " << history.minimumRtt() << '/' << history.averageRtt() << '/'
+            << history.maximumRtt() << " ms\n";
         bool localAddressKnown = false;
         resolver.GetLocalAddress([&localAddressKnown] { localAddressKnown = true; });
         loop.RunWhile([&localAddressKnown] { return !localAddressKnown; });
@@ -99,21 +105,21 @@ int RunTestCommand(const CommandLine& line, ProbeEngine& engine, ConsoleEventLoo
         if (WriteTextReport(report, reportFile, messages)) {
             out << "report written to " << std::filesystem::absolute(reportFile).string() << '\n';
         } else {
-            exitCode = 1;
+            outcome.failed = true;
         }
         const std::filesystem::path pictureFile = reportFile.parent_path() / "_report.bmp";
         if (WriteBitmapReport(report, ReportFonts::Create(), VersionString, pictureFile,
                               messages)) {
             out << "picture written to " << std::filesystem::absolute(pictureFile).string() << '\n';
         } else {
-            exitCode = 1;
+            outcome.failed = true;
         }
     }
     if (line.save && !SettingsStore::SaveSettings(profile, settings, std::nullopt)) {
         err << "lumet-cli: the settings could not be saved\n";
-        exitCode = 1;
+        outcome.failed = true;
     }
-    return exitCode;
+    return ExitStatus(outcome);
 }
 
 } // namespace lumet::cli
