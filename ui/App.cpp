@@ -14,6 +14,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <utility>
 
 namespace lumet {
 
@@ -30,7 +31,7 @@ int App::Run() {
         CheckDisplay(MainDialogTemplate::Bytes(), ScreenMetrics(), messages);
 
     QtIoWatcher watcher;
-    LinuxIcmpEcho echo(watcher);
+    LinuxIcmpEcho echo(watcher, std::move(rawSocket_));
     SystemResolver resolver(watcher);
     SystemClock clock;
     QtMessagePump pump;

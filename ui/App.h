@@ -1,8 +1,10 @@
 #pragma once
 
 #include "app/DisplayCheck.h"
+#include "platform/icmp/UniqueFd.h"
 
 #include <string>
+#include <utility>
 
 namespace lumet {
 
@@ -13,7 +15,9 @@ class MainDialog;
 // A QApplication must exist and the resources must be registered.
 class App {
 public:
-    explicit App(std::string applicationName) : applicationName_(std::move(applicationName)) {}
+    // `rawSocket`: what the program kept of a granted capability, if anything.
+    explicit App(std::string applicationName, UniqueFd rawSocket = {})
+        : applicationName_(std::move(applicationName)), rawSocket_(std::move(rawSocket)) {}
 
     // The start-up sequence and the modal run; returns the process's exit code.
     int Run();
@@ -28,6 +32,7 @@ public:
 
 private:
     std::string applicationName_;
+    UniqueFd rawSocket_;
 };
 
 } // namespace lumet

@@ -1,14 +1,27 @@
 #include "app/ApplicationName.h"
+#include "platform/icmp/GrantedPrivileges.h"
 #include "res/Resources.h"
 #include "ui/App.h"
 
 #include <QApplication>
+#include <cstdio>
+#include <utility>
 
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
+    // Before Qt exists: nothing it loads may run with a privilege granted to the file.
+    lumet::PrivilegeDrop privileges = lumet::GiveUpGrantedPrivileges();
+    if (!privileges.failure.empty()) {
+        std::fprintf(stderr, "lumet: %s\n", privileges.failure.c_str());
+        return 1;
+    }
+    // Qt's own options (-platformpluginpath, -plugin) would load code named by the
+    // user; the window takes no options of its own.
+    int qtArgc = privileges.granted ? 1 : argc;
+    QApplication application(qtArgc, argv);
     // The dialog's end, not its window closing, ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
     lumet::InitResources();
-    lumet::App app(lumet::ApplicationName(QCoreApplication::applicationFilePath().toStdString()));
+    lumet::App app(lumet::ApplicationName(QCoreApplication::applicationFilePath().toStdString()),
+                   std::move(privileges.rawSocket));
     return app.Run();
 }

@@ -6,6 +6,7 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <linux/errqueue.h>
 #include <linux/icmp.h>
 #include <netinet/in.h>
@@ -114,9 +115,16 @@ bool Receive(int fd, std::span<std::uint8_t> buffer, ControlBuffer& control, int
 struct OpenedSocket {
     UniqueFd fd;
     bool raw = false;
+    int error = 0; // errno of the last attempt when none opened
 };
 
-OpenedSocket OpenSocket(IcmpSocketKind kind) {
+// Errors that say this process may not open the socket, as opposed to a shortage
+// (EMFILE, ENFILE, ENOBUFS, ENOMEM) the next probe may not meet.
+bool IsRefusal(int error) {
+    return error == EACCES || error == EPERM || error == EAFNOSUPPORT || error == EPROTONOSUPPORT;
+}
+
+OpenedSocket OpenSocket(IcmpSocketKind kind, int reservedRawSocket) {
     OpenedSocket socket;
     if (kind != IcmpSocketKind::RawOnly) {
         socket.fd.Reset(::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, IPPROTO_ICMP));
@@ -133,16 +141,20 @@ OpenedSocket OpenSocket(IcmpSocketKind kind) {
         // "1 0" allows nobody). EPERM: seccomp or LSM policy. EAFNOSUPPORT,
         // EPROTONOSUPPORT: kernels or containers without ping sockets. Anything
         // else (EMFILE, ENOBUFS) would hit the raw socket as well.
-        const int error = errno;
-        const bool tryRaw =
-            error == EACCES || error == EPERM || error == EAFNOSUPPORT || error == EPROTONOSUPPORT;
-        if (kind == IcmpSocketKind::PingOnly || !tryRaw) {
+        socket.error = errno;
+        if (kind == IcmpSocketKind::PingOnly || !IsRefusal(socket.error)) {
             return socket;
         }
     }
-    // EPERM / EACCES here: no CAP_NET_RAW.
-    socket.fd.Reset(::socket(AF_INET, SOCK_RAW | SOCK_CLOEXEC, IPPROTO_ICMP));
+    // A program that gave its capability up probes through the raw socket it kept.
+    // The duplicate shares that socket, so the previous probe's late replies may
+    // still wait in it; the parser drops them like any other stranger's.
+    // EPERM / EACCES from socket(): no CAP_NET_RAW.
+    socket.fd.Reset(reservedRawSocket >= 0
+                        ? fcntl(reservedRawSocket, F_DUPFD_CLOEXEC, 0)
+                        : ::socket(AF_INET, SOCK_RAW | SOCK_CLOEXEC, IPPROTO_ICMP));
     socket.raw = true;
+    socket.error = errno;
     if (socket.fd.Valid()) {
         // A raw ICMP socket gets a copy of every ICMP message the host receives,
         // including every echo request. Let only what can answer us wake us up.
@@ -164,12 +176,15 @@ EchoExchange::EchoExchange(UniqueFd fd, bool raw, EchoRequestKey key, std::uint3
     : fd_(std::move(fd)), raw_(raw), key_(key), timeout_(timeoutMs), buffer_(receiveBuffer) {}
 
 std::variant<EchoExchange, ProbeResult>
-EchoExchange::Send(IcmpSocketKind kind, std::uint32_t address, std::uint16_t identifier,
-                   std::uint16_t sequence, std::uint32_t timeoutMs,
+EchoExchange::Send(IcmpSocketKind kind, int reservedRawSocket, std::uint32_t address,
+                   std::uint16_t identifier, std::uint16_t sequence, std::uint32_t timeoutMs,
                    std::span<std::uint8_t> receiveBuffer) {
-    OpenedSocket socket = OpenSocket(kind);
+    OpenedSocket socket = OpenSocket(kind, reservedRawSocket);
     if (!socket.fd.Valid()) {
-        return ProbeResult{kNoRoundTrip, IcmpStatus::kNoIcmpSocket, 0, 0};
+        // Only a refusal needs the user to act; a shortage is one lost probe.
+        const std::uint32_t status =
+            IsRefusal(socket.error) ? IcmpStatus::kNoIcmpSocket : IcmpStatus::kGeneralFailure;
+        return ProbeResult{kNoRoundTrip, status, 0, 0};
     }
     const EchoRequestKey key{address, identifier, sequence, socket.raw};
     EchoExchange exchange(std::move(socket.fd), socket.raw, key, timeoutMs, receiveBuffer);

@@ -32,12 +32,12 @@ public:
     using SteadyClock = std::chrono::steady_clock;
 
     // Opens the socket and sends the request. A probe that cannot be sent is
-    // finished at once: the result holds its status.
-    static std::variant<EchoExchange, ProbeResult> Send(IcmpSocketKind kind, std::uint32_t address,
-                                                        std::uint16_t identifier,
-                                                        std::uint16_t sequence,
-                                                        std::uint32_t timeoutMs,
-                                                        std::span<std::uint8_t> receiveBuffer);
+    // finished at once: the result holds its status. A raw socket comes from
+    // `reservedRawSocket` when that is valid (see GrantedPrivileges.h).
+    static std::variant<EchoExchange, ProbeResult>
+    Send(IcmpSocketKind kind, int reservedRawSocket, std::uint32_t address,
+         std::uint16_t identifier, std::uint16_t sequence, std::uint32_t timeoutMs,
+         std::span<std::uint8_t> receiveBuffer);
 
     EchoExchange(EchoExchange&&) noexcept = default;
     EchoExchange& operator=(EchoExchange&&) noexcept = default;

@@ -44,9 +44,10 @@ UniqueFd KeepTimestampsOn() {
 
 } // namespace
 
-LinuxIcmpEcho::LinuxIcmpEcho(SocketKind kind, IoWatcher* watcher)
+LinuxIcmpEcho::LinuxIcmpEcho(SocketKind kind, IoWatcher* watcher, UniqueFd reservedRawSocket)
     : kind_(kind), watcher_(watcher), identifier_(RandomWord()), nextSequence_(RandomWord()),
-      packet_(kReceiveBufferSize), timestampKeeper_(KeepTimestampsOn()) {}
+      packet_(kReceiveBufferSize), reservedRawSocket_(std::move(reservedRawSocket)),
+      timestampKeeper_(KeepTimestampsOn()) {}
 
 std::variant<EchoExchange, ProbeResult> LinuxIcmpEcho::Send(std::uint32_t address,
                                                             std::uint32_t timeoutMs) {
@@ -54,8 +55,8 @@ std::variant<EchoExchange, ProbeResult> LinuxIcmpEcho::Send(std::uint32_t addres
     // Advance for every probe, sent or not: a late reply to the previous probe
     // must never match this one.
     const std::uint16_t sequence = nextSequence_++;
-    std::variant<EchoExchange, ProbeResult> sent =
-        EchoExchange::Send(kind_, address, identifier_, sequence, timeoutMs, packet_);
+    std::variant<EchoExchange, ProbeResult> sent = EchoExchange::Send(
+        kind_, reservedRawSocket_.Get(), address, identifier_, sequence, timeoutMs, packet_);
     if (const EchoExchange* exchange = std::get_if<EchoExchange>(&sent)) {
         lastSendTime_ = exchange->SendTime();
     }

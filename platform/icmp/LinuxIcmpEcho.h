@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace lumet {
@@ -22,9 +23,12 @@ class LinuxIcmpEcho final : public IcmpEcho {
 public:
     using SocketKind = IcmpSocketKind;
 
-    // Without a watcher only the blocking Echo is available.
-    explicit LinuxIcmpEcho(SocketKind kind = SocketKind::Automatic, IoWatcher* watcher = nullptr);
-    explicit LinuxIcmpEcho(IoWatcher& watcher) : LinuxIcmpEcho(SocketKind::Automatic, &watcher) {}
+    // Without a watcher only the blocking Echo is available. `reservedRawSocket`,
+    // when valid, stands in for the raw sockets this process may no longer open.
+    explicit LinuxIcmpEcho(SocketKind kind = SocketKind::Automatic, IoWatcher* watcher = nullptr,
+                           UniqueFd reservedRawSocket = {});
+    explicit LinuxIcmpEcho(IoWatcher& watcher, UniqueFd reservedRawSocket = {})
+        : LinuxIcmpEcho(SocketKind::Automatic, &watcher, std::move(reservedRawSocket)) {}
 
     void Start(std::uint32_t address, std::uint32_t timeoutMs, Completion done) override;
     void Cancel() override;
@@ -50,6 +54,7 @@ private:
     std::vector<std::uint8_t> packet_; // receive buffer, sized for the largest IPv4 packet
     std::optional<std::chrono::nanoseconds> lastAnswerDelay_;
     std::optional<timespec> lastSendTime_;
+    UniqueFd reservedRawSocket_;
     // Keeps the kernel's receive timestamps switched on between probes.
     UniqueFd timestampKeeper_;
 

@@ -1,4 +1,5 @@
 #include "platform/clock/SystemClock.h"
+#include "platform/icmp/GrantedPrivileges.h"
 #include "platform/icmp/LinuxIcmpEcho.h"
 #include "platform/net/SystemResolver.h"
 #include "platform/profile/QSettingsProfile.h"
@@ -14,9 +15,16 @@
 #include <cstdlib>
 #include <iostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 int main(int argc, char** argv) {
+    // Before Qt exists: nothing it loads may run with a privilege granted to the file.
+    lumet::PrivilegeDrop privileges = lumet::GiveUpGrantedPrivileges();
+    if (!privileges.failure.empty()) {
+        std::cerr << "lumet-cli: " << privileges.failure << '\n';
+        return 2;
+    }
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const lumet::cli::ParseOutcome parsed = lumet::cli::ParseCommandLine(arguments);
     if (!parsed.commandLine) {
@@ -28,7 +36,7 @@ int main(int argc, char** argv) {
 
     lumet::SystemClock clock;
     lumet::cli::ConsoleEventLoop loop(clock);
-    lumet::LinuxIcmpEcho echo(loop);
+    lumet::LinuxIcmpEcho echo(loop, std::move(privileges.rawSocket));
     lumet::SystemResolver resolver(loop);
     lumet::ProbeEngine engine(echo, resolver);
     lumet::cli::ConsoleMessageBoxes messages(std::cerr);
