@@ -349,12 +349,15 @@ void TestController::OnProbeAnswered(std::uint32_t rtt) {
 void TestController::OnProbeNotSent() {
     // Nothing left the host, so there is nothing to count, draw or rate, and every
     // further probe would fail the same way: the test ends with what was measured
-    // and the user learns, once, how to allow ICMP.
-    ChangeFaces(ControlId::Run, kRunIdle);
+    // and the user learns, once, how to allow ICMP. The box comes first, with the
+    // ticks stopped, since the end of a test waits for the mouse to stop the
+    // marker's blink.
+    timers_.KillTimer(kProbeTimerId);
     tickHeldByProbe_ = false;
+    ChangeFaces(ControlId::Run, kRunIdle);
+    messages_.ShowMessage(kWarningCaption, MessageIcon::Warning, IcmpPermissionAdvice());
     testState_ = TestState::Idle;
     StopTest();
-    messages_.ShowMessage(kWarningCaption, MessageIcon::Warning, IcmpPermissionAdvice());
 }
 
 void TestController::CancelProbe() {

@@ -21,6 +21,8 @@ QMessageBox::Icon QtIcon(MessageIcon icon) {
 void Show(QMessageBox::Icon icon, const QString& caption, const std::string& text, QWidget* owner) {
     QMessageBox box(icon, caption, QString::fromStdString(text), QMessageBox::Ok, owner);
     box.setTextFormat(Qt::PlainText);
+    // A command in a text can be copied from the box and pasted into a terminal.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     box.exec();
 }
 
