@@ -6,9 +6,12 @@
 #include <array>
 #include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <string>
 #include <unistd.h>
+#include <utility>
 
 namespace lumet {
 
@@ -61,17 +64,28 @@ private:
 
 } // namespace
 
-bool ServerList::Load(const std::filesystem::path& path) {
+bool ServerList::Load(const std::filesystem::path& path, std::string* why) {
+    const auto refuse = [why](std::string reason) {
+        if (why != nullptr) {
+            *why = std::move(reason);
+        }
+        return false;
+    };
     // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer. It
     // changes nothing for the regular file that is all this reads.
     const UniqueFd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (!file.Valid()) {
-        return false;
+        return refuse(std::strerror(errno));
     }
     struct stat status {};
-    if (::fstat(file.Get(), &status) != 0 || !S_ISREG(status.st_mode) ||
-        static_cast<std::uintmax_t>(status.st_size) > kMaxFileBytes) {
-        return false;
+    if (::fstat(file.Get(), &status) != 0) {
+        return refuse(std::strerror(errno));
+    }
+    if (!S_ISREG(status.st_mode)) {
+        return refuse("not a regular file");
+    }
+    if (static_cast<std::uintmax_t>(status.st_size) > kMaxFileBytes) {
+        return refuse("larger than " + std::to_string(kMaxFileBytes / (1024 * 1024)) + " MiB");
     }
 
     entries_.clear();

@@ -26,8 +26,8 @@ public:
     // its line end (LF, or CR LF), empty lines skipped. False when the path is not a
     // regular file of at most kMaxFileBytes (a FIFO, /dev/zero or a directory would
     // keep the caller waiting or reading forever) or cannot be opened; the entries
-    // are then left as they were.
-    bool Load(const std::filesystem::path& path);
+    // are then left as they were, and `why`, when given, says what was wrong.
+    bool Load(const std::filesystem::path& path, std::string* why = nullptr);
 
     std::size_t size() const { return entries_.size(); }
     bool empty() const { return entries_.empty(); }

@@ -51,7 +51,7 @@ Bitmap DrawReportPicture(const ReportData& data, const ReportFonts& fonts,
 
 bool WriteBitmapReport(const ReportData& data, const ReportFonts& fonts,
                        std::string_view versionString, const std::filesystem::path& file,
-                       MessageBoxes& messages) {
+                       MessageBoxes& messages, std::error_code* why) {
     DeviceContext color{DrawReportPicture(data, fonts, versionString)};
     color.SetBkColor(kWhite);
     // Printers, mail and the clipboard get a crisp two-colour picture: a colour
@@ -60,7 +60,7 @@ bool WriteBitmapReport(const ReportData& data, const ReportFonts& fonts,
     monochrome.BitBlt(0, 0, kWidth, kHeight, color, 0, 0, Rop::SrcCopy);
 
     const std::optional<Dib> dib = BitmapToDib(monochrome.CurrentBitmap());
-    if (!dib || !WriteDibFile(*dib, file)) {
+    if (!dib || !WriteDibFile(*dib, file, why)) {
         messages.ShowApplicationMessage("Failed to create BMP report");
         return false;
     }

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string_view>
+#include <system_error>
 
 namespace lumet {
 
@@ -13,9 +14,9 @@ namespace lumet {
 // black on white inside a frame, this host's address, and a credit line naming
 // `versionString`. Every pixel that is not pure white is stored black. A failure
 // shows "Failed to create BMP report" and returns false; an existing picture at
-// `file` is then left as it was.
+// `file` is then left as it was, and `why`, when given, says what failed.
 bool WriteBitmapReport(const ReportData& data, const ReportFonts& fonts,
                        std::string_view versionString, const std::filesystem::path& file,
-                       MessageBoxes& messages);
+                       MessageBoxes& messages, std::error_code* why = nullptr);
 
 } // namespace lumet

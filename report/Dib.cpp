@@ -144,11 +144,14 @@ std::optional<Dib> BitmapToDib(const Bitmap& bitmap) {
     return dib;
 }
 
-bool WriteDibFile(const Dib& dib, const std::filesystem::path& file) {
+bool WriteDibFile(const Dib& dib, const std::filesystem::path& file, std::error_code* why) {
     if (!dib.IsConsistent()) {
+        if (why != nullptr) {
+            *why = std::make_error_code(std::errc::invalid_argument);
+        }
         return false;
     }
-    return ReplaceFileContents(file, dib.FileBytes());
+    return ReplaceFileContents(file, dib.FileBytes(), why);
 }
 
 } // namespace lumet

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <system_error>
 #include <vector>
 
 namespace lumet {
@@ -71,7 +72,9 @@ std::optional<Dib> BitmapToDib(const Bitmap& bitmap);
 
 // Writes dib as a .bmp file. The file is replaced as a whole or not at all, so a
 // failure never leaves a truncated picture and keeps an existing one. Returns
-// false when the file could not be written or dib is not consistent.
-bool WriteDibFile(const Dib& dib, const std::filesystem::path& file);
+// false when the file could not be written or dib is not consistent; `why`, when
+// given, then says what failed.
+bool WriteDibFile(const Dib& dib, const std::filesystem::path& file,
+                  std::error_code* why = nullptr);
 
 } // namespace lumet

@@ -87,10 +87,10 @@ std::string FormatTextReport(const ReportData& data) {
 }
 
 bool WriteTextReport(const ReportData& data, const std::filesystem::path& file,
-                     MessageBoxes& messages) {
+                     MessageBoxes& messages, std::error_code* why) {
     const std::string text = FormatTextReport(data);
     const auto* const bytes = reinterpret_cast<const std::uint8_t*>(text.data());
-    if (!ReplaceFileContents(file, std::span(bytes, text.size()))) {
+    if (!ReplaceFileContents(file, std::span(bytes, text.size()), why)) {
         messages.ShowApplicationMessage("Failed to create TXT report");
         return false;
     }

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <string>
+#include <system_error>
 
 namespace lumet {
 
@@ -12,8 +13,9 @@ namespace lumet {
 std::string FormatTextReport(const ReportData& data);
 
 // Writes the report to `file` in one go. A failure shows "Failed to create TXT
-// report" and returns false; an existing report at `file` is then left as it was.
+// report" and returns false; an existing report at `file` is then left as it was,
+// and `why`, when given, says what failed.
 bool WriteTextReport(const ReportData& data, const std::filesystem::path& file,
-                     MessageBoxes& messages);
+                     MessageBoxes& messages, std::error_code* why = nullptr);
 
 } // namespace lumet

@@ -23,6 +23,9 @@ public:
 
     // Returns false when the store could not be written; it then keeps its old content.
     virtual bool Commit() = 0;
+
+    // Where the store is, for messages; empty when it has no place to name.
+    virtual std::string Location() const { return {}; }
 };
 
 } // namespace lumet

@@ -31,7 +31,7 @@ public:
     ~QSettingsProfile() override;
 
     // Where the values are kept: the file path, or the registry key.
-    std::string Location() const;
+    std::string Location() const override;
 
     // Staged values are read back before they are committed. A value that is not
     // a decimal integer reads as missing; integers beyond 64 bits saturate.

@@ -1,4 +1,5 @@
 #include "tools/lumet-cli/ConsoleTestView.h"
+#include "tools/lumet-cli/TextProbeOutput.h"
 
 #include "pingtest/Rating.h"
 
@@ -46,7 +47,8 @@ protected:
     PingSettings settings;
     std::ostringstream out;
     std::ostringstream err;
-    ConsoleTestView view{engine, history, target, out, err};
+    TextProbeOutput output{out};
+    ConsoleTestView view{engine, history, target, output, err};
     TargetResolver targetResolver{engine, target, view, messages};
     TestController controller{engine, targetResolver, target, history, settings,
                               view,   timers,         pump,   clock,   messages};

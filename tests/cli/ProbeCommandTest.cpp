@@ -1,4 +1,5 @@
 #include "tools/lumet-cli/ProbeCommand.h"
+#include "tools/lumet-cli/TextProbeOutput.h"
 
 #include "tests/support/FakeClock.h"
 #include "tests/support/FakeMessagePump.h"
@@ -13,12 +14,16 @@
 namespace lumet::cli {
 namespace {
 
-TEST(FormatProbeLine, ShowsTheStoredTimeAndThePacketSize) {
-    EXPECT_EQ(FormatProbeLine(1, 0, 12, 64, 0), "seq=1 status=0 time=12 ms ttl=64 bytes=8");
-    EXPECT_EQ(FormatProbeLine(3, 11010, 999, 0, 0),
-              "seq=3 status=11010 time=999 ms ttl=0 bytes=8 Request timed out.");
-    EXPECT_EQ(FormatProbeLine(4, 11003, 5, 250, 56),
-              "seq=4 status=11003 time=5 ms ttl=250 bytes=64 Destination host unreachable.");
+TEST(TextProbeOutput, ShowsTheStoredTimeAndThePacketSize) {
+    std::ostringstream out;
+    TextProbeOutput output(out);
+    output.Probe({1, 0, 12, 64, 0});
+    output.Probe({3, 11010, 999, 0, 0});
+    output.Probe({4, 11003, 5, 250, 56});
+    EXPECT_EQ(out.str(), "seq=1 status=0 time=12 ms ttl=64 bytes=8\n"
+                         "seq=3 status=11010 time=999 ms ttl=0 bytes=8 Request timed out.\n"
+                         "seq=4 status=11003 time=5 ms ttl=250 bytes=64 Destination host "
+                         "unreachable.\n");
 }
 
 class ProbeCommandTest : public testing::Test {

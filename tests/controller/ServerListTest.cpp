@@ -77,6 +77,8 @@ struct NotAListCase {
     const char* name;
     // Makes the path in the directory; empty when it cannot be made here.
     std::filesystem::path (*make)(const TempDir& dir);
+    // Part of the reason given, so a user can tell a typo from a wrong kind of file.
+    const char* reason;
 };
 
 class NotAList : public testing::TestWithParam<NotAListCase> {};
@@ -88,33 +90,40 @@ TEST_P(NotAList, IsRefusedAtOnceAndLeavesTheListAsItWas) {
     const std::filesystem::path path = GetParam().make(dir);
     ASSERT_FALSE(path.empty());
     // A FIFO or /dev/zero taken as a list would keep this from ever returning.
-    EXPECT_FALSE(list.Load(path));
+    std::string why;
+    EXPECT_FALSE(list.Load(path, &why));
     EXPECT_THAT(list.entries(), ElementsAre("a", "b"));
+    EXPECT_NE(why.find(GetParam().reason), std::string::npos) << why;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     ServerListTest, NotAList,
     testing::Values(
-        NotAListCase{"Missing", [](const TempDir& d) { return d.path() / "missing.lst"; }},
-        NotAListCase{"Directory", [](const TempDir& d) { return d.path(); }},
+        NotAListCase{"Missing", [](const TempDir& d) { return d.path() / "missing.lst"; },
+                     "No such file"},
+        NotAListCase{"Directory", [](const TempDir& d) { return d.path(); }, "not a regular file"},
         NotAListCase{"EndlessDevice",
-                     [](const TempDir&) { return std::filesystem::path("/dev/zero"); }},
+                     [](const TempDir&) { return std::filesystem::path("/dev/zero"); },
+                     "not a regular file"},
         NotAListCase{"LinkToEndlessDevice",
                      [](const TempDir& d) {
                          const std::filesystem::path link = d.path() / "random.lst.link";
                          std::filesystem::create_symlink("/dev/zero", link);
                          return link;
-                     }},
+                     },
+                     "not a regular file"},
         NotAListCase{"Fifo",
                      [](const TempDir& d) {
                          const std::filesystem::path fifo = d.path() / "fifo.lst";
                          return mkfifo(fifo.c_str(), 0600) == 0 ? fifo : std::filesystem::path();
-                     }},
+                     },
+                     "not a regular file"},
         NotAListCase{"LargerThanAnyList",
                      [](const TempDir& d) {
                          return d.Write("huge.lst", std::string(ServerList::kMaxFileBytes, 'z') +
                                                         "\nlocalhost\n");
-                     }}),
+                     },
+                     "larger than 8 MiB"}),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST(ServerListTest, UnreadableFileLeavesTheListAsItWas) {

@@ -6,12 +6,14 @@
 # proves nothing. The probes go to 127.0.0.1 in a network namespace of the
 # test's own, whose ping_group_range lets nobody open ping sockets, so the
 # programs can only probe through the raw socket they kept.
-# Usage: capability_attack.sh <lumet-cli> <lumet> <unprotected Qt program> <plugin>
+# Usage: capability_attack.sh <lumet-cli> <its picture module> <lumet> <unprotected Qt program>
+#        <plugin>
 set -euo pipefail
 cli=$(realpath "$1")
-window=$(realpath "$2")
-control=$(realpath "$3")
-plugin=$(realpath "$4")
+picture=$(realpath "$2")
+window=$(realpath "$3")
+control=$(realpath "$4")
+plugin=$(realpath "$5")
 
 if [ "$(id -u)" -ne 0 ] || ! command -v setcap > /dev/null || ! command -v useradd > /dev/null; then
     echo "needs root, setcap and useradd"
@@ -38,6 +40,7 @@ for program in "$cli" "$window" "$control"; do
     cp "$program" "$work/bin/"
     setcap cap_net_raw+ep "$work/bin/${program##*/}"
 done
+cp "$picture" "$work/bin/"
 cp "$plugin" "$work/plugins/generic/"
 sysctl -qw net.ipv4.ping_group_range="1 0"
 

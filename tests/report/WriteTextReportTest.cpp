@@ -142,5 +142,40 @@ TEST_F(WriteTextReportTest, FailedWriteKeepsTheEarlierReport) {
     EXPECT_EQ(Entries(dir_), std::vector<std::string>{"_report.txt"}) << "no temporary left";
 }
 
+struct FailureReasonRow {
+    const char* fault;
+    const char* reportName; // inside the test directory
+    rlim_t sizeLimit;       // RLIM_INFINITY for none
+    std::errc reason;
+};
+
+class FailureReason : public WriteTextReportTest,
+                      public testing::WithParamInterface<FailureReasonRow> {};
+
+TEST_P(FailureReason, IsGivenToTheCaller) {
+    const FailureReasonRow& row = GetParam();
+    SCOPED_TRACE(row.fault);
+    const fs::path file = dir_ / row.reportName;
+    if (std::string(row.reportName) == "occupied") {
+        ASSERT_TRUE(fs::create_directory(file));
+    }
+    std::error_code why;
+    {
+        const FileSizeLimit limit(row.sizeLimit);
+        EXPECT_FALSE(WriteTextReport(SomeReport(), file, messages_, &why));
+    }
+    EXPECT_EQ(why, std::make_error_code(row.reason)) << why.message();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WriteTextReportTest, FailureReason,
+    testing::Values(
+        FailureReasonRow{"a full disk reported without a reason", "_report.txt", 64,
+                         std::errc::file_too_large},
+        FailureReasonRow{"a directory in the report's place blamed on something else",
+                         "occupied", RLIM_INFINITY, std::errc::is_a_directory},
+        FailureReasonRow{"a missing folder blamed on the disk", "missing/_report.txt",
+                         RLIM_INFINITY, std::errc::no_such_file_or_directory}));
+
 } // namespace
 } // namespace lumet

@@ -1,29 +1,131 @@
 #include "tools/lumet-cli/CommandLine.h"
 
+#include "app/Version.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QStringList>
+#include <algorithm>
+#include <array>
 #include <charconv>
-#include <set>
+#include <memory>
+#include <string_view>
 
 namespace lumet::cli {
 
 namespace {
 
+constexpr std::string_view kProgram = "lumet-cli";
+
+struct Command {
+    std::string_view name;
+    std::string_view summary; // for the program's help
+    std::string_view argument; // shown as the positional argument's name
+    std::string_view argumentHelp;
+    std::string_view description;
+};
+
+constexpr std::string_view kTargetHelp =
+    "a host name starting with a lowercase letter, or a dotted IPv4 address";
+constexpr std::string_view kReportsWritten =
+    " Writes _report.txt and _report.bmp in the current directory.";
+
+constexpr std::array kCommands = {
+    Command{"probe", "sends N probes one second apart (default 4) and rates them", "TARGET",
+            kTargetHelp,
+            "Sends N probes one second apart and prints a line each, then the statistics and "
+            "the rating."},
+    Command{"run", "a test of PingCount probes, one every PingInterval seconds", "TARGET",
+            kTargetHelp, "A test of PingCount probes, one every PingInterval seconds, as RUN in "
+                         "the window."},
+    Command{"stay", "probes every StayAliveInterval seconds until Ctrl+C", "TARGET", kTargetHelp,
+            "Probes every StayAliveInterval seconds until Ctrl+C, as STA in the window."},
+    Command{"random", "tests the first host of LISTFILE that resolves", "LISTFILE",
+            "a server list: one host name or address a line",
+            "Tests the first host of LISTFILE that resolves, as RND in the window."},
+};
+
 struct IntOption {
-    const char* name;
+    std::string_view name;
+    std::string_view valueName;
+    std::string_view help;
     int minimum;
     int maximum;
     std::optional<int> CommandLine::*field;
-    std::set<std::string> commands; // the commands that take the option
+    std::string_view commands; // the commands that take the option, space-separated
 };
 
 // The same ranges as the settings panel enforces.
-const IntOption kIntOptions[] = {
-    {"--count", 1, 999, &CommandLine::count, {"probe", "run", "random"}},
-    {"--timeout", 1000, 10000, &CommandLine::timeoutMs, {"probe", "run", "stay", "random"}},
-    {"--interval", 1, 999, &CommandLine::intervalSeconds, {"run", "random"}},
-    {"--stay-interval", 10, 999, &CommandLine::stayIntervalSeconds, {"stay"}},
+constexpr std::array kIntOptions = {
+    IntOption{"count", "N", "Probes of a test, 1 to 999.", 1, 999, &CommandLine::count,
+              "probe run random"},
+    IntOption{"timeout", "MS", "Time-out of each probe, 1000 to 10000 ms.", 1000, 10000,
+              &CommandLine::timeoutMs, "probe run stay random"},
+    IntOption{"interval", "S", "Seconds between probes, 1 to 999.", 1, 999,
+              &CommandLine::intervalSeconds, "run random"},
+    IntOption{"stay-interval", "S", "Seconds between stay-alive probes, 10 to 999.", 10, 999,
+              &CommandLine::stayIntervalSeconds, "stay"},
 };
 
-const std::set<std::string> kCommands = {"probe", "run", "stay", "random"};
+bool Takes(std::string_view commands, std::string_view command) {
+    std::size_t start = 0;
+    while (start <= commands.size()) {
+        const std::size_t end = std::min(commands.find(' ', start), commands.size());
+        if (commands.substr(start, end - start) == command) {
+            return true;
+        }
+        start = end + 1;
+    }
+    return false;
+}
+
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string Std(const QString& text) {
+    return text.toStdString();
+}
+
+const QCommandLineOption kHelp({"h", "help"}, "Shows this help.");
+const QCommandLineOption kVersion({"V", "version"}, "Shows the version.");
+const QCommandLineOption kSave("save", "Keeps the settings used in the profile.");
+const QCommandLineOption kFormat("format", "text (the default), or json: one object a line.",
+                                 "FORMAT", "text");
+
+// QCommandLineParser names the program in its usage line after the running
+// application; help is the only text that needs it, and it ends the program.
+std::string HelpText(const QCommandLineParser& parser, std::string_view usageName) {
+    if (QCoreApplication::instance() != nullptr) {
+        return Std(parser.helpText());
+    }
+    std::string name(usageName);
+    int argc = 1;
+    std::array<char*, 2> argv{name.data(), nullptr};
+    const QCoreApplication naming(argc, argv.data());
+    return Std(parser.helpText());
+}
+
+ParseOutcome Refuse(std::string text) {
+    return {ParseOutcome::Action::Refuse, std::nullopt, std::move(text)};
+}
+
+ParseOutcome Show(ParseOutcome::Action action, std::string text) {
+    return {action, std::nullopt, std::move(text)};
+}
+
+std::string ProgramDescription() {
+    std::string text = "Measures a connection's quality with ICMP echo requests.\n\nCommands:\n";
+    for (const Command& command : kCommands) {
+        text += "  " + std::string(command.name) + std::string(8 - command.name.size(), ' ') +
+                std::string(command.summary) + "\n";
+    }
+    text += "\n'" + std::string(kProgram) +
+            " COMMAND --help' describes a command.\n\n"
+            "Exit status: 0 when replies came, 1 when none did, 2 for an error, 77 when ICMP\n"
+            "is not permitted, 128 + N when signal N cut the command short.";
+    return text;
+}
 
 std::optional<int> ParseInt(const std::string& text) {
     int value = 0;
@@ -35,77 +137,125 @@ std::optional<int> ParseInt(const std::string& text) {
     return value;
 }
 
-ParseOutcome Fail(std::string error) {
-    return {std::nullopt, std::move(error)};
+// The argument as the user gave it: Qt decodes arguments as UTF-8, which would
+// change a file name that is not.
+std::string Original(const QString& decoded, const std::vector<std::string>& arguments) {
+    for (const std::string& argument : arguments) {
+        if (QString::fromLocal8Bit(argument.data(), static_cast<qsizetype>(argument.size())) ==
+            decoded) {
+            return argument;
+        }
+    }
+    return Std(decoded);
+}
+
+ParseOutcome ParseCommand(const Command& command, const QStringList& words,
+                          const std::vector<std::string>& original) {
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    std::string description(command.description);
+    if (command.name != "probe") {
+        description += kReportsWritten;
+    }
+    parser.setApplicationDescription(Q(description));
+    parser.addOption(kHelp);
+    std::vector<std::unique_ptr<QCommandLineOption>> intOptions;
+    for (const IntOption& option : kIntOptions) {
+        if (Takes(option.commands, command.name)) {
+            intOptions.push_back(std::make_unique<QCommandLineOption>(
+                Q(option.name), Q(option.help), Q(option.valueName)));
+            parser.addOption(*intOptions.back());
+        } else {
+            intOptions.push_back(nullptr);
+        }
+    }
+    if (command.name != "probe") {
+        parser.addOption(kSave);
+    }
+    parser.addOption(kFormat);
+    parser.addPositionalArgument(Q(command.argument).toLower(), Q(command.argumentHelp),
+                                 Q(command.argument));
+
+    QStringList programAndWords = words;
+    programAndWords.prepend(Q(kProgram));
+    if (!parser.parse(programAndWords)) {
+        return Refuse(Std(parser.errorText()));
+    }
+    if (parser.isSet(kHelp)) {
+        return Show(ParseOutcome::Action::ShowHelp,
+                    HelpText(parser, std::string(kProgram) + " " + std::string(command.name)));
+    }
+
+    CommandLine line;
+    line.command = command.name;
+    for (std::size_t i = 0; i < kIntOptions.size(); ++i) {
+        if (!intOptions[i] || !parser.isSet(*intOptions[i])) {
+            continue;
+        }
+        const IntOption& option = kIntOptions[i];
+        const std::string text = Std(parser.value(*intOptions[i]));
+        const std::optional<int> value = ParseInt(text);
+        if (!value || *value < option.minimum || *value > option.maximum) {
+            return Refuse("--" + std::string(option.name) + " takes a whole number from " +
+                          std::to_string(option.minimum) + " to " +
+                          std::to_string(option.maximum) + ", not '" + text + "'");
+        }
+        line.*(option.field) = *value;
+    }
+    line.save = command.name != "probe" && parser.isSet(kSave);
+    const QString format = parser.value(kFormat);
+    if (format == "json") {
+        line.format = OutputFormat::Json;
+    } else if (format != "text") {
+        return Refuse("--format takes text or json, not '" + Std(format) + "'");
+    }
+
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() != 1) {
+        const std::string what = command.name == "random" ? "list file" : "target";
+        return Refuse((positional.empty() ? "no " : "more than one ") + what + " given");
+    }
+    line.argument = Original(positional.front(), original);
+    return {ParseOutcome::Action::Run, line, {}};
 }
 
 } // namespace
 
 ParseOutcome ParseCommandLine(const std::vector<std::string>& arguments) {
-    if (arguments.empty()) {
-        return Fail("no command given");
+    // Only the program's own options come before the command; everything after it
+    // belongs to the command.
+    QCommandLineParser parser;
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    parser.setApplicationDescription(Q(ProgramDescription()));
+    parser.addOption(kHelp);
+    parser.addOption(kVersion);
+    parser.addPositionalArgument("command", "probe, run, stay or random", "COMMAND [options]");
+    QStringList words;
+    words.append(Q(kProgram));
+    for (const std::string& argument : arguments) {
+        words.append(QString::fromLocal8Bit(argument.data(), static_cast<qsizetype>(argument.size())));
     }
-    CommandLine line;
-    line.command = arguments.front();
-    if (kCommands.count(line.command) == 0) {
-        return Fail("unknown command '" + line.command + "'");
+    if (!parser.parse(words)) {
+        return Refuse(Std(parser.errorText()));
     }
-    std::vector<std::string> positional;
-    for (std::size_t i = 1; i < arguments.size(); ++i) {
-        const std::string& word = arguments[i];
-        if (word == "--save" && line.command != "probe") {
-            line.save = true;
-            continue;
-        }
-        const IntOption* option = nullptr;
-        for (const IntOption& candidate : kIntOptions) {
-            if (word == candidate.name && candidate.commands.count(line.command) != 0) {
-                option = &candidate;
-            }
-        }
-        if (option == nullptr) {
-            if (word.size() > 1 && word.front() == '-') {
-                return Fail("unknown option '" + word + "'");
-            }
-            positional.push_back(word);
-            continue;
-        }
-        if (i + 1 >= arguments.size()) {
-            return Fail(std::string(option->name) + " needs a value");
-        }
-        const std::optional<int> value = ParseInt(arguments[++i]);
-        if (!value || *value < option->minimum || *value > option->maximum) {
-            return Fail(std::string(option->name) + " takes a whole number from " +
-                        std::to_string(option->minimum) + " to " + std::to_string(option->maximum) +
-                        ", not '" + arguments[i] + "'");
-        }
-        line.*(option->field) = *value;
+    if (parser.isSet(kVersion)) {
+        return Show(ParseOutcome::Action::ShowVersion,
+                    std::string(kProgram) + " " + std::string(VersionString) + "\n");
     }
-    const char* what = line.command == "random" ? "list file" : "target";
-    if (positional.size() != 1) {
-        return Fail(std::string(positional.empty() ? "no " : "more than one ") + what + " given");
+    QStringList rest = parser.positionalArguments();
+    if (parser.isSet(kHelp) || (!rest.empty() && rest.front() == "help")) {
+        return Show(ParseOutcome::Action::ShowHelp, HelpText(parser, kProgram));
     }
-    line.argument = positional.front();
-    return {line, {}};
-}
-
-std::string UsageText() {
-    return "usage: lumet-cli probe [--count N] [--timeout MS] TARGET\n"
-           "       lumet-cli run [--count N] [--interval S] [--timeout MS] [--save] TARGET\n"
-           "       lumet-cli stay [--stay-interval S] [--timeout MS] [--save] TARGET\n"
-           "       lumet-cli random [--count N] [--interval S] [--timeout MS] [--save] LISTFILE\n"
-           "  TARGET  a host name starting with a lowercase letter, or a dotted IPv4 address\n"
-           "  probe            sends N probes one second apart (default 4) and rates them\n"
-           "  run              a test of PingCount probes, one every PingInterval seconds\n"
-           "  stay             probes every StayAliveInterval seconds until Ctrl+C\n"
-           "  random           tests the first host of LISTFILE that resolves\n"
-           "  --count N          probes of a test, 1 to 999\n"
-           "  --interval S       seconds between probes, 1 to 999\n"
-           "  --stay-interval S  seconds between stay-alive probes, 10 to 999\n"
-           "  --timeout MS       time-out of each probe, 1000 to 10000 ms\n"
-           "  --save             keep the settings used in the profile\n"
-           "The test commands take their settings from the profile and write _report.txt\n"
-           "in the current directory at the end.\n";
+    if (rest.empty()) {
+        return Refuse("no command given");
+    }
+    const std::string name = Std(rest.takeFirst());
+    const auto command = std::find_if(kCommands.begin(), kCommands.end(),
+                                      [&name](const Command& c) { return c.name == name; });
+    if (command == kCommands.end()) {
+        return Refuse("unknown command '" + name + "'");
+    }
+    return ParseCommand(*command, rest, arguments);
 }
 
 } // namespace lumet::cli

@@ -1,14 +1,14 @@
 #include "tools/lumet-cli/ConsoleTestView.h"
 
 #include "pingtest/Rating.h"
-#include "tools/lumet-cli/ProbeCommand.h"
 #include "tools/lumet-cli/TerminalText.h"
 
 namespace lumet::cli {
 
 ConsoleTestView::ConsoleTestView(const ProbeEngine& engine, const SampleHistory& history,
-                                 const TargetStrings& target, std::ostream& out, std::ostream& err)
-    : engine_(engine), history_(history), target_(target), out_(out), err_(err) {}
+                                 const TargetStrings& target, ProbeOutput& output,
+                                 std::ostream& err)
+    : engine_(engine), history_(history), target_(target), output_(output), err_(err) {}
 
 bool ConsoleTestView::IsControlEnabled(ControlId id) const {
     const auto found = enabled_.find(id);
@@ -18,7 +18,7 @@ bool ConsoleTestView::IsControlEnabled(ControlId id) const {
 
 void ConsoleTestView::SetStatusPicture(StatusPicture picture) {
     if (picture == StatusPicture::SeekingTarget) {
-        out_ << "trying " << Printable(target_.targetText) << std::endl;
+        output_.Trying(target_.targetText);
     }
 }
 
@@ -29,9 +29,8 @@ void ConsoleTestView::RefreshDisplays() {
         return;
     }
     printedProbes_ = controller_->probeCount();
-    out_ << FormatProbeLine(printedProbes_, controller_->lastStatus(), controller_->shownRtt(),
-                            engine_.ReplyTtl(), engine_.ReplyDataSize())
-         << std::endl;
+    output_.Probe({printedProbes_, controller_->lastStatus(), controller_->shownRtt(),
+                   engine_.ReplyTtl(), engine_.ReplyDataSize()});
 }
 
 void ConsoleTestView::DrawFinalDisplays() {
@@ -59,11 +58,7 @@ void ConsoleTestView::PrintHeaderOnce() {
         return;
     }
     headerPrinted_ = true;
-    out_ << "probing " << Printable(target_.addressText);
-    if (!target_.domainName.empty()) {
-        out_ << " (" << Printable(target_.domainName) << ")";
-    }
-    out_ << std::endl;
+    output_.Target(target_.addressText, target_.domainName);
 }
 
 } // namespace lumet::cli

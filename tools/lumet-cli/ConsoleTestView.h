@@ -6,6 +6,7 @@
 #include "probe/AddressFieldView.h"
 #include "probe/ProbeEngine.h"
 #include "probe/TargetStrings.h"
+#include "tools/lumet-cli/ProbeOutput.h"
 
 #include <map>
 #include <ostream>
@@ -18,7 +19,7 @@ namespace lumet::cli {
 class ConsoleTestView final : public TestView, public AddressFieldView {
 public:
     ConsoleTestView(const ProbeEngine& engine, const SampleHistory& history,
-                    const TargetStrings& target, std::ostream& out, std::ostream& err);
+                    const TargetStrings& target, ProbeOutput& output, std::ostream& err);
 
     // The controller is created after its view; it must be attached before any test.
     void Attach(const TestController& controller) { controller_ = &controller; }
@@ -56,7 +57,7 @@ private:
     const ProbeEngine& engine_;
     const SampleHistory& history_;
     const TargetStrings& target_;
-    std::ostream& out_;
+    ProbeOutput& output_;
     std::ostream& err_;
     const TestController* controller_ = nullptr;
     std::map<ControlId, bool> enabled_;

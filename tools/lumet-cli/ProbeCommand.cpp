@@ -4,12 +4,13 @@
 #include "pingtest/SampleHistory.h"
 #include "platform/icmp/IcmpStatus.h"
 #include "probe/IcmpStatusTexts.h"
+#include "tools/lumet-cli/ProbeOutput.h"
 #include "probe/TargetResolver.h"
 #include "tools/lumet-cli/ExitStatus.h"
 #include "tools/lumet-cli/TerminalText.h"
 
+#include <memory>
 #include <optional>
-#include <sstream>
 
 namespace lumet::cli {
 
@@ -44,17 +45,6 @@ std::uint32_t AwaitEcho(ProbeEngine& engine, MessagePump& loop, std::uint32_t ad
 
 } // namespace
 
-std::string FormatProbeLine(int sequence, std::uint32_t status, std::uint32_t storedTime,
-                            std::uint8_t ttl, std::uint16_t dataSize) {
-    std::ostringstream line;
-    line << "seq=" << sequence << " status=" << status << " time=" << storedTime
-         << " ms ttl=" << static_cast<unsigned>(ttl) << " bytes=" << dataSize + 8;
-    if (status != 0) {
-        line << ' ' << IcmpStatusText(status);
-    }
-    return line.str();
-}
-
 int RunProbeCommand(const ProbeOptions& options, ProbeEngine& engine, MessagePump& loop,
                     Clock& clock, MessageBoxes& messages, std::ostream& out, std::ostream& err) {
     TargetStrings target;
@@ -70,11 +60,8 @@ int RunProbeCommand(const ProbeOptions& options, ProbeEngine& engine, MessagePum
         err << WrongAddressMessage(options.target);
         return ExitStatus({.failed = true});
     }
-    out << "probing " << Printable(target.addressText);
-    if (!target.domainName.empty()) {
-        out << " (" << Printable(target.domainName) << ")";
-    }
-    out << '\n';
+    const std::unique_ptr<ProbeOutput> output = MakeProbeOutput(options.format, out, err);
+    output->Target(target.addressText, target.domainName);
 
     SampleHistory history;
     history.ResetHistory();
@@ -96,8 +83,7 @@ int RunProbeCommand(const ProbeOptions& options, ProbeEngine& engine, MessagePum
         (status == 0 ? outcome.replies : errorCount) += 1;
         history.AppendSample(stored, status);
         history.UpdateStatistics();
-        out << FormatProbeLine(sequence, status, stored, engine.ReplyTtl(), engine.ReplyDataSize())
-            << std::endl;
+        output->Probe({sequence, status, stored, engine.ReplyTtl(), engine.ReplyDataSize()});
         const std::uint32_t spent = clock.MonotonicMs() - started;
         if (sequence < options.count && spent < kProbeSpacingMs) {
             clock.Sleep(kProbeSpacingMs - spent);
@@ -105,12 +91,12 @@ int RunProbeCommand(const ProbeOptions& options, ProbeEngine& engine, MessagePum
     }
 
     if (measured > 0) {
-        const int markerX =
-            Rating::AverageMarkerX(Rating::LossPenalty(errorCount, measured), history.averageRtt());
-        out << "min/avg/max = " << history.minimumRtt() << '/' << history.averageRtt() << '/'
-            << history.maximumRtt() << " ms\n"
-            << "rated " << Rating::RatingVerdict(markerX, errorCount, measured) << " ("
-            << Rating::RatingScore(markerX, errorCount, measured) << "/100)\n";
+        const int penalty = Rating::LossPenalty(errorCount, measured);
+        const int markerX = Rating::AverageMarkerX(penalty, history.averageRtt());
+        output->Summary({measured, outcome.replies, history.minimumRtt(), history.averageRtt(),
+                         history.maximumRtt(), penalty,
+                         std::string(Rating::RatingVerdict(markerX, errorCount, measured)),
+                         Rating::RatingScore(markerX, errorCount, measured)});
     }
     return ExitStatus(outcome);
 }

@@ -1,17 +1,19 @@
 #include "tools/lumet-cli/TestCommand.h"
 
 #include "app/SettingsStore.h"
-#include "app/Version.h"
+#include "pingtest/Rating.h"
+#include "pingtest/ServerList.h"
 #include "pingtest/TestController.h"
 #include "platform/icmp/IcmpStatus.h"
-#include "report/BitmapReport.h"
-#include "report/ReportFonts.h"
 #include "report/ReportInputs.h"
 #include "report/TextReport.h"
 #include "tools/lumet-cli/ConsoleTestView.h"
 #include "tools/lumet-cli/ExitStatus.h"
+#include "tools/lumet-cli/ListNamingMessages.h"
+#include "tools/lumet-cli/TerminalText.h"
 
 #include <csignal>
+#include <memory>
 
 namespace lumet::cli {
 
@@ -24,11 +26,20 @@ void ApplyOverrides(const CommandLine& line, PingSettings& settings) {
     settings.TimeOut = line.timeoutMs.value_or(settings.TimeOut);
 }
 
+// A report that was not written: where, and why, when a file operation says.
+void SayWhy(std::ostream& err, const std::filesystem::path& file, const std::error_code& why) {
+    if (why) {
+        err << "lumet-cli: " << Printable(std::filesystem::absolute(file).string()) << ": "
+            << why.message() << '\n';
+    }
+}
+
 } // namespace
 
 int RunTestCommand(const CommandLine& line, ProbeEngine& engine, ConsoleEventLoop& loop,
                    Clock& clock, Profile& profile, MessageBoxes& messages,
-                   const std::filesystem::path& reportFile, std::ostream& out, std::ostream& err) {
+                   PictureReportWriter& picture, const std::filesystem::path& reportFile,
+                   std::ostream& out, std::ostream& err) {
     PingSettings settings;
     SettingsStore::LoadSettings(profile, settings);
     ApplyOverrides(line, settings);
@@ -38,10 +49,12 @@ int RunTestCommand(const CommandLine& line, ProbeEngine& engine, ConsoleEventLoo
     target.domainName = settings.LastDNAddr;
     SampleHistory history;
     history.ResetHistory();
-    ConsoleTestView view(engine, history, target, out, err);
-    TargetResolver resolver(engine, target, view, messages);
+    const std::unique_ptr<ProbeOutput> output = MakeProbeOutput(line.format, out, err);
+    ConsoleTestView view(engine, history, target, *output, err);
+    ListNamingMessages namedMessages(messages, line.command == "random" ? line.argument : "");
+    TargetResolver resolver(engine, target, view, namedMessages);
     TestController controller(engine, resolver, target, history, settings, view, loop, loop, clock,
-                              messages);
+                              namedMessages);
     view.Attach(controller);
     loop.OnTick([&controller](int id) { controller.OnTimer(id); });
     int interruptedBy = 0;
@@ -68,10 +81,19 @@ int RunTestCommand(const CommandLine& line, ProbeEngine& engine, ConsoleEventLoo
         });
         loop.RunWhile([&resolver] { return resolver.Resolving(); });
     } else {
-        controller.LoadServerList(line.argument);
-        if (!controller.serverList().empty()) {
-            controller.OnRandom();
+        std::string unusable;
+        ServerList list;
+        if (!list.Load(line.argument, &unusable)) {
+            err << "lumet-cli: cannot use the list " << Printable(line.argument) << ": "
+                << unusable << '\n';
+            return ExitStatus({.failed = true});
         }
+        if (list.empty()) {
+            err << "lumet-cli: the list " << Printable(line.argument) << " holds no entries\n";
+            return ExitStatus({.failed = true});
+        }
+        controller.LoadServerList(line.argument);
+        controller.OnRandom();
     }
     CommandOutcome outcome;
     if (!loop.IsTimerRunning(TestController::kProbeTimerId)) {
@@ -82,7 +104,7 @@ int RunTestCommand(const CommandLine& line, ProbeEngine& engine, ConsoleEventLoo
         return ExitStatus(outcome);
     }
     if (line.command == "stay") {
-        out << "stay-alive: press Ctrl+C to stop" << std::endl;
+        output->Hint("stay-alive: press Ctrl+C to stop");
     }
     loop.RunWhile([&] { return loop.IsTimerRunning(TestController::kProbeTimerId); });
 
@@ -94,29 +116,34 @@ int RunTestCommand(const CommandLine& line, ProbeEngine& engine, ConsoleEventLoo
     outcome.notPermitted = engine.ReplyStatus() == IcmpStatus::kNoIcmpSocket;
     outcome.replies = controller.probeCount() - controller.errorCount();
     if (controller.probeCount() > 0) {
-        out << "min/avg/max = " << history.minimumRtt() << '/' << history.averageRtt() << '/'
-            << history.maximumRtt() << " ms\n";
         bool localAddressKnown = false;
         resolver.GetLocalAddress([&localAddressKnown] { localAddressKnown = true; });
         loop.RunWhile([&localAddressKnown] { return !localAddressKnown; });
         const ReportData report =
             CollectReportData(controller, history, target, settings, engine, view.averageMarkerX());
-        out << "rated " << report.verdict << " (" << report.score << "/100)\n";
-        if (WriteTextReport(report, reportFile, messages)) {
-            out << "report written to " << std::filesystem::absolute(reportFile).string() << '\n';
+        output->Summary({controller.probeCount(), outcome.replies, history.minimumRtt(),
+                         history.averageRtt(), history.maximumRtt(),
+                         Rating::LossPenalty(controller.errorCount(), controller.plannedCount()),
+                         report.verdict, report.score});
+        std::error_code why;
+        if (WriteTextReport(report, reportFile, messages, &why)) {
+            output->ReportWritten("text", std::filesystem::absolute(reportFile).string());
         } else {
+            SayWhy(err, reportFile, why);
             outcome.failed = true;
         }
         const std::filesystem::path pictureFile = reportFile.parent_path() / "_report.bmp";
-        if (WriteBitmapReport(report, ReportFonts::Create(), VersionString, pictureFile,
-                              messages)) {
-            out << "picture written to " << std::filesystem::absolute(pictureFile).string() << '\n';
+        why.clear();
+        if (picture.Write(report, pictureFile, messages, why)) {
+            output->ReportWritten("picture", std::filesystem::absolute(pictureFile).string());
         } else {
+            SayWhy(err, pictureFile, why);
             outcome.failed = true;
         }
     }
     if (line.save && !SettingsStore::SaveSettings(profile, settings, std::nullopt)) {
-        err << "lumet-cli: the settings could not be saved\n";
+        err << "lumet-cli: the settings could not be saved to " << Printable(profile.Location())
+            << ": it is not writable\n";
         outcome.failed = true;
     }
     return ExitStatus(outcome);

@@ -7,11 +7,11 @@
 #include "tools/lumet-cli/CommandLine.h"
 #include "tools/lumet-cli/ConsoleEventLoop.h"
 #include "tools/lumet-cli/ConsoleMessageBoxes.h"
+#include "tools/lumet-cli/PictureModule.h"
 #include "tools/lumet-cli/ProbeCommand.h"
 #include "tools/lumet-cli/TerminalText.h"
 #include "tools/lumet-cli/TestCommand.h"
 
-#include <QGuiApplication>
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -27,10 +27,17 @@ int main(int argc, char** argv) {
     }
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const lumet::cli::ParseOutcome parsed = lumet::cli::ParseCommandLine(arguments);
-    if (!parsed.commandLine) {
-        std::cerr << "lumet-cli: " << lumet::cli::Printable(parsed.error) << '\n'
-                  << lumet::cli::UsageText();
+    switch (parsed.action) {
+    case lumet::cli::ParseOutcome::Action::ShowHelp:
+    case lumet::cli::ParseOutcome::Action::ShowVersion:
+        std::cout << parsed.text;
+        return 0;
+    case lumet::cli::ParseOutcome::Action::Refuse:
+        std::cerr << "lumet-cli: " << lumet::cli::Printable(parsed.text) << '\n'
+                  << "Try 'lumet-cli --help' for more information.\n";
         return 2;
+    case lumet::cli::ParseOutcome::Action::Run:
+        break;
     }
     const lumet::cli::CommandLine& line = *parsed.commandLine;
 
@@ -48,21 +55,13 @@ int main(int argc, char** argv) {
         options.target = line.argument;
         options.count = line.count.value_or(options.count);
         options.timeoutMs = static_cast<std::uint32_t>(line.timeoutMs.value_or(1000));
+        options.format = line.format;
         return lumet::cli::RunProbeCommand(options, engine, loop, clock, messages, std::cout,
                                            std::cerr);
     }
-    // The report picture's fonts need a QGuiApplication; without a display it runs
-    // off screen, so the tool works over ssh and in scripts.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    // Qt sees only the program's name, so it never takes our options for its own.
-    int guiArgc = 1;
-    QGuiApplication application(guiArgc, argv);
-
     // The window's profile: Orbisk/lumet, shared with the program itself.
     lumet::QSettingsProfile profile = lumet::QSettingsProfile::ForApplication("lumet");
-    return lumet::cli::RunTestCommand(line, engine, loop, clock, profile, messages, "_report.txt",
-                                      std::cout, std::cerr);
+    lumet::cli::PictureModule picture(lumet::cli::PictureModule::BesideProgram());
+    return lumet::cli::RunTestCommand(line, engine, loop, clock, profile, messages, picture,
+                                      "_report.txt", std::cout, std::cerr);
 }
