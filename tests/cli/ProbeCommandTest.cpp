@@ -7,6 +7,8 @@
 #include "tests/support/RecordingMessageBoxes.h"
 #include "tests/support/ScriptedIcmpEcho.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <deque>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -30,10 +32,11 @@ class ProbeCommandTest : public testing::Test {
 protected:
     ProbeCommandTest() { resolver.addresses["gw.test"] = 0x0A00000A; }
 
-    int Run(const std::string& target, int count) {
+    int Run(const std::string& target, int count, OutputFormat format = OutputFormat::Text) {
         ProbeOptions options;
         options.target = target;
         options.count = count;
+        options.format = format;
         return RunProbeCommand(options, engine, pump, clock, messages, out, err);
     }
 
@@ -124,6 +127,92 @@ INSTANTIATE_TEST_SUITE_P(
         UnsentProbeRow{"rated UNUSABLE with nothing sent, or the fix printed per probe", {}},
         UnsentProbeRow{"the measured probes dropped, or the unsent ones rated as losses",
                        {{20, 0, 64, 0}, {40, 0, 64, 0}}}));
+
+// Every stdout line of a JSON run, parsed; a line that is not a JSON object fails.
+std::vector<QJsonObject> JsonLines(const std::string& text) {
+    std::vector<QJsonObject> objects;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        QJsonParseError error{};
+        const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(line), &error);
+        EXPECT_EQ(error.error, QJsonParseError::NoError) << line;
+        EXPECT_TRUE(document.isObject()) << line;
+        objects.push_back(document.object());
+    }
+    return objects;
+}
+
+struct JsonRow {
+    const char* fault;
+    std::deque<ProbeResult> answers;
+};
+
+class JsonOutput : public ProbeCommandTest, public testing::WithParamInterface<JsonRow> {};
+
+TEST_P(JsonOutput, HoldsTheNumbersOfTheTextOutputAsObjects) {
+    const JsonRow& row = GetParam();
+    SCOPED_TRACE(row.fault);
+    const int count = static_cast<int>(row.answers.size());
+    echo.queued = row.answers;
+    const int textStatus = Run("gw.test", count);
+    const std::string text = out.str();
+    out.str({});
+    echo.queued = row.answers;
+    EXPECT_EQ(Run("gw.test", count, OutputFormat::Json), textStatus);
+
+    const std::vector<QJsonObject> objects = JsonLines(out.str());
+    ASSERT_EQ(objects.size(), row.answers.size() + 2) << out.str();
+    EXPECT_EQ(objects.front()["type"].toString(), "target");
+    EXPECT_EQ(objects.front()["address"].toString(), "10.0.0.10");
+    EXPECT_EQ(objects.front()["name"].toString(), "gw.test");
+    // Each probe object carries what its text line says, as numbers a script can use.
+    std::istringstream textLines(text);
+    std::string line;
+    std::getline(textLines, line); // "probing ..."
+    for (int i = 1; i <= count; ++i) {
+        const QJsonObject& probe = objects[static_cast<std::size_t>(i)];
+        std::getline(textLines, line);
+        EXPECT_EQ(probe["type"].toString(), "probe");
+        for (const char* key : {"sequence", "status", "time", "ttl", "bytes"}) {
+            ASSERT_TRUE(probe[key].isDouble()) << key;
+        }
+        std::ostringstream expected;
+        expected << "seq=" << probe["sequence"].toInt() << " status=" << probe["status"].toInt()
+                 << " time=" << probe["time"].toInt() << " ms ttl=" << probe["ttl"].toInt()
+                 << " bytes=" << probe["bytes"].toInt();
+        const std::string statusText = probe["status_text"].toString().toStdString();
+        if (!statusText.empty()) {
+            expected << ' ' << statusText;
+        }
+        EXPECT_EQ(line, expected.str());
+        EXPECT_EQ(statusText.empty(), probe["status"].toInt() == 0);
+    }
+    const QJsonObject& summary = objects.back();
+    EXPECT_EQ(summary["type"].toString(), "summary");
+    EXPECT_EQ(summary["sent"].toInt(), count);
+    int replies = 0;
+    for (const ProbeResult& answer : row.answers) {
+        replies += answer.status == 0 ? 1 : 0;
+    }
+    EXPECT_EQ(summary["returned"].toInt(), replies);
+    std::ostringstream expectedSummary;
+    expectedSummary << "min/avg/max = " << summary["min"].toInt() << '/' << summary["avg"].toInt()
+                    << '/' << summary["max"].toInt() << " ms\nrated "
+                    << summary["verdict"].toString().toStdString() << " ("
+                    << summary["score"].toInt() << "/100)\n";
+    EXPECT_TRUE(text.ends_with(expectedSummary.str())) << text;
+    EXPECT_GE(summary["penalty"].toInt(), 0);
+    EXPECT_EQ(summary["penalty"].toInt() == 0, replies == count);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ProbeCommandTest, JsonOutput,
+    testing::Values(
+        JsonRow{"replies only: a field missing or a string where a number belongs",
+                {{12, 0, 64, 0}, {30, 0, 64, 56}}},
+        JsonRow{"a loss without its status text, or no penalty for it",
+                {{12, 0, 64, 0}, {kNoRoundTrip, 11010, 0, 0}, {1001, 0, 60, 0}}},
+        JsonRow{"nothing returned: the summary left out", {{kNoRoundTrip, 11003, 0, 0}}}));
 
 } // namespace
 } // namespace lumet::cli

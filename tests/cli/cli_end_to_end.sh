@@ -99,4 +99,31 @@ echo "Ctrl+C during a silent wait ended the run after $took_ms ms"
 [ "$status" = 130 ] || fail "Ctrl+C exit code $status"
 [ "$took_ms" -lt 2000 ] || fail "Ctrl+C waited for the probe ($took_ms ms)"
 grep -q $'^PING SENT\t1\r$' _report.txt || fail "report of the answered probe"
+# Help and the version go to stdout with status 0; a wrong option to stderr with 2.
+for asked in "--help" "-h" "probe --help" "stay -h" "--version"; do
+    # shellcheck disable=SC2086 # the words of each line are separate arguments
+    "$cli" $asked > asked.out 2> asked.err || fail "'$asked' exit code $?"
+    [ -s asked.out ] && [ ! -s asked.err ] || fail "'$asked' answered on stderr"
+done
+status=0
+"$cli" probe --bogus 127.0.0.1 > bogus.out 2> bogus.err || status=$?
+[ "$status" = 2 ] && [ ! -s bogus.out ] && grep -q bogus bogus.err || fail "wrong option: $status"
+
+# A list that cannot be used is named with the reason, and nothing is probed.
+mkfifo pipe.lst
+for list in missing.lst pipe.lst /dev/zero; do
+    status=0
+    "$cli" random "$list" > list.out 2> list.err || status=$?
+    [ "$status" = 2 ] || fail "list $list: exit code $status"
+    grep -q "$list" list.err || fail "list $list not named: $(cat list.err)"
+done
+
+# JSON Lines: every stdout line one object, the summary agreeing with the report.
+"$cli" run --count 2 --format json 127.0.0.1 > json.out
+cat json.out
+[ "$(wc -l < json.out)" = 6 ] || fail "json: target, 2 probes, summary, 2 reports"
+grep -q '^{"address":"127.0.0.1","type":"target"}$' json.out || fail "json target"
+[ "$(grep -c '"type":"probe"' json.out)" = 2 ] || fail "json probes"
+grep -q '"returned":2,"score":97,"sent":2,"type":"summary","verdict":"PERFECT"}$' json.out ||
+    fail "json summary"
 echo "lumet-cli end-to-end: all passed"
