@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <cstring>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 

@@ -38,9 +38,11 @@ INSTANTIATE_TEST_SUITE_P(
         GoodLine{"options after the target ignored",
                  {"probe", "--count", "7", "localhost", "--timeout", "2500"},
                  {"probe", "localhost", 7, 2500}},
-        GoodLine{"the --name=value form refused", {"probe", "--count=3", "127.0.0.1"},
+        GoodLine{"the --name=value form refused",
+                 {"probe", "--count=3", "127.0.0.1"},
                  {"probe", "127.0.0.1", 3}},
-        GoodLine{"json taken for text", {"probe", "--format", "json", "127.0.0.1"},
+        GoodLine{"json taken for text",
+                 {"probe", "--format", "json", "127.0.0.1"},
                  {.command = "probe", .argument = "127.0.0.1", .format = OutputFormat::Json}},
         GoodLine{"--save or the interval lost",
                  {"run", "--save", "--interval", "5", "gw.test"},
@@ -51,7 +53,8 @@ INSTANTIATE_TEST_SUITE_P(
         GoodLine{"a file name that is not UTF-8 changed by decoding",
                  {"random", "caf\xe9.lst"},
                  {.command = "random", .argument = "caf\xe9.lst"}},
-        GoodLine{"a lone dash (a file named -) taken for an option", {"random", "-"},
+        GoodLine{"a lone dash (a file named -) taken for an option",
+                 {"random", "-"},
                  {.command = "random", .argument = "-"}}));
 
 struct BadLine {
@@ -71,8 +74,7 @@ TEST_P(RefusedCommandLine, SaysWhatIsWrong) {
 INSTANTIATE_TEST_SUITE_P(
     Lines, RefusedCommandLine,
     testing::Values(BadLine{{}, "no command"}, BadLine{{"ping", "x"}, "unknown command 'ping'"},
-                    BadLine{{"probe"}, "no target"},
-                    BadLine{{"random"}, "no list file"},
+                    BadLine{{"probe"}, "no target"}, BadLine{{"random"}, "no list file"},
                     BadLine{{"probe", "a", "b"}, "more than one target"},
                     BadLine{{"probe", "--count"}, "--count"},
                     BadLine{{"probe", "--count", "0", "a"}, "from 1 to 999"},

@@ -5,7 +5,6 @@
 #include "tools/lumet-cli/PictureModule.h"
 
 #include <gtest/gtest.h>
-
 #include <sstream>
 
 // How the window's messages read on a terminal, and which file they name.
@@ -31,14 +30,15 @@ TEST_P(ConsoleMessage, ReadsAsLinesOnATerminal) {
 
 INSTANTIATE_TEST_SUITE_P(
     ConsoleMessageBoxes, ConsoleMessage,
-    testing::Values(
-        ConsoleRow{"a dialog's line breaks kept on the terminal", "The file\nwas not\nfound. \n",
-                   "Lumet Warning: The file was not found.\n"},
-        ConsoleRow{"commands joined into one line that cannot be pasted",
-                   "Allow it with:\n    sudo a\nor:\n    sudo b\n",
-                   "Lumet Warning: Allow it with:\n    sudo a\nor:\n    sudo b\n"},
-        ConsoleRow{"an escape sequence in a command line reaching the terminal",
-                   "Run:\n    cmd \x1b[2J\n", "Lumet Warning: Run:\n    cmd \\x1B[2J\n"}));
+    testing::Values(ConsoleRow{"a dialog's line breaks kept on the terminal",
+                               "The file\nwas not\nfound. \n",
+                               "Lumet Warning: The file was not found.\n"},
+                    ConsoleRow{"commands joined into one line that cannot be pasted",
+                               "Allow it with:\n    sudo a\nor:\n    sudo b\n",
+                               "Lumet Warning: Allow it with:\n    sudo a\nor:\n    sudo b\n"},
+                    ConsoleRow{"an escape sequence in a command line reaching the terminal",
+                               "Run:\n    cmd \x1b[2J\n",
+                               "Lumet Warning: Run:\n    cmd \\x1B[2J\n"}));
 
 TEST(ConsoleMessageBoxes, TheIcmpAdviceKeepsEachCommandWhole) {
     std::ostringstream err;
@@ -73,16 +73,16 @@ TEST_P(ListNaming, NamesTheFileTheUserGave) {
 
 INSTANTIATE_TEST_SUITE_P(
     ListNamingMessages, ListNaming,
-    testing::Values(
-        NamingRow{"a warning about RANDOM.LST for a list the user named",
-                  "/srv/lists/eu.lst", "The file RANDOM.LST does not\ncontains",
-                  "The file /srv/lists/eu.lst does not\ncontains"},
-        NamingRow{"a name containing RANDOM.LST replaced again and again", "RANDOM.LST.old",
-                  "RANDOM.LST and RANDOM.LST", "RANDOM.LST.old and RANDOM.LST.old"},
-        NamingRow{"texts changed in a command without a list", "", "The file RANDOM.LST",
-                  "The file RANDOM.LST"},
-        NamingRow{"other texts touched", "x.lst", "The address a.test\nseems dead",
-                  "The address a.test\nseems dead"}));
+    testing::Values(NamingRow{"a warning about RANDOM.LST for a list the user named",
+                              "/srv/lists/eu.lst", "The file RANDOM.LST does not\ncontains",
+                              "The file /srv/lists/eu.lst does not\ncontains"},
+                    NamingRow{"a name containing RANDOM.LST replaced again and again",
+                              "RANDOM.LST.old", "RANDOM.LST and RANDOM.LST",
+                              "RANDOM.LST.old and RANDOM.LST.old"},
+                    NamingRow{"texts changed in a command without a list", "",
+                              "The file RANDOM.LST", "The file RANDOM.LST"},
+                    NamingRow{"other texts touched", "x.lst", "The address a.test\nseems dead",
+                              "The address a.test\nseems dead"}));
 
 TEST(PictureModule, AMissingModuleFailsTheWriteWithItsPath) {
     test::RecordingMessageBoxes messages;

@@ -1,17 +1,15 @@
 #include "tools/lumet-cli/ConsoleTestView.h"
-#include "tools/lumet-cli/TextProbeOutput.h"
 
 #include "pingtest/Rating.h"
-
 #include "tests/support/FakeClock.h"
 #include "tests/support/FakeMessagePump.h"
 #include "tests/support/FakeResolver.h"
 #include "tests/support/FakeTimers.h"
 #include "tests/support/RecordingMessageBoxes.h"
 #include "tests/support/ScriptedIcmpEcho.h"
+#include "tools/lumet-cli/TextProbeOutput.h"
 
 #include <gtest/gtest.h>
-
 #include <sstream>
 
 namespace lumet::cli {

@@ -1,11 +1,11 @@
 #include "tools/lumet-cli/ProbeCommand.h"
-#include "tools/lumet-cli/TextProbeOutput.h"
 
 #include "tests/support/FakeClock.h"
 #include "tests/support/FakeMessagePump.h"
 #include "tests/support/FakeResolver.h"
 #include "tests/support/RecordingMessageBoxes.h"
 #include "tests/support/ScriptedIcmpEcho.h"
+#include "tools/lumet-cli/TextProbeOutput.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -134,7 +134,8 @@ std::vector<QJsonObject> JsonLines(const std::string& text) {
     std::istringstream lines(text);
     for (std::string line; std::getline(lines, line);) {
         QJsonParseError error{};
-        const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(line), &error);
+        const QJsonDocument document =
+            QJsonDocument::fromJson(QByteArray::fromStdString(line), &error);
         EXPECT_EQ(error.error, QJsonParseError::NoError) << line;
         EXPECT_TRUE(document.isObject()) << line;
         objects.push_back(document.object());
@@ -207,12 +208,12 @@ TEST_P(JsonOutput, HoldsTheNumbersOfTheTextOutputAsObjects) {
 
 INSTANTIATE_TEST_SUITE_P(
     ProbeCommandTest, JsonOutput,
-    testing::Values(
-        JsonRow{"replies only: a field missing or a string where a number belongs",
-                {{12, 0, 64, 0}, {30, 0, 64, 56}}},
-        JsonRow{"a loss without its status text, or no penalty for it",
-                {{12, 0, 64, 0}, {kNoRoundTrip, 11010, 0, 0}, {1001, 0, 60, 0}}},
-        JsonRow{"nothing returned: the summary left out", {{kNoRoundTrip, 11003, 0, 0}}}));
+    testing::Values(JsonRow{"replies only: a field missing or a string where a number belongs",
+                            {{12, 0, 64, 0}, {30, 0, 64, 56}}},
+                    JsonRow{"a loss without its status text, or no penalty for it",
+                            {{12, 0, 64, 0}, {kNoRoundTrip, 11010, 0, 0}, {1001, 0, 60, 0}}},
+                    JsonRow{"nothing returned: the summary left out",
+                            {{kNoRoundTrip, 11003, 0, 0}}}));
 
 } // namespace
 } // namespace lumet::cli

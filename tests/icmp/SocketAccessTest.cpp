@@ -1,3 +1,4 @@
+#include "platform/icmp/GrantedPrivileges.h"
 #include "platform/icmp/IcmpStatus.h"
 #include "platform/icmp/LinuxIcmpEcho.h"
 #include "platform/icmp/UniqueFd.h"
@@ -114,6 +115,17 @@ INSTANTIATE_TEST_SUITE_P(
                   KeepNothing, UseUpDescriptors, Kind::RawOnly, IcmpStatus::kGeneralFailure},
         AccessRow{"the kept raw socket not used, or closed after the first probe", KeepRawSocket,
                   DropAllCapabilities, Kind::RawOnly, IcmpStatus::kSuccess}));
+
+// Privileges the user started the program with are the user's own: a test run as
+// root, like this one, keeps them, and nothing is kept open for it.
+TEST(GrantedPrivileges, AProgramStartedNormallyKeepsWhatItWasStartedWith) {
+    const bool rawBefore = UniqueFd(socket(AF_INET, SOCK_RAW | SOCK_CLOEXEC, IPPROTO_ICMP)).Valid();
+    const PrivilegeDrop drop = GiveUpGrantedPrivileges();
+    EXPECT_TRUE(drop.failure.empty()) << drop.failure;
+    EXPECT_FALSE(drop.granted);
+    EXPECT_FALSE(drop.rawSocket.Valid());
+    EXPECT_EQ(UniqueFd(socket(AF_INET, SOCK_RAW | SOCK_CLOEXEC, IPPROTO_ICMP)).Valid(), rawBefore);
+}
 
 } // namespace
 } // namespace lumet::test

@@ -169,13 +169,12 @@ TEST_P(FailureReason, IsGivenToTheCaller) {
 
 INSTANTIATE_TEST_SUITE_P(
     WriteTextReportTest, FailureReason,
-    testing::Values(
-        FailureReasonRow{"a full disk reported without a reason", "_report.txt", 64,
-                         std::errc::file_too_large},
-        FailureReasonRow{"a directory in the report's place blamed on something else",
-                         "occupied", RLIM_INFINITY, std::errc::is_a_directory},
-        FailureReasonRow{"a missing folder blamed on the disk", "missing/_report.txt",
-                         RLIM_INFINITY, std::errc::no_such_file_or_directory}));
+    testing::Values(FailureReasonRow{"a full disk reported without a reason", "_report.txt", 64,
+                                     std::errc::file_too_large},
+                    FailureReasonRow{"a directory in the report's place blamed on something else",
+                                     "occupied", RLIM_INFINITY, std::errc::is_a_directory},
+                    FailureReasonRow{"a missing folder blamed on the disk", "missing/_report.txt",
+                                     RLIM_INFINITY, std::errc::no_such_file_or_directory}));
 
 } // namespace
 } // namespace lumet

@@ -19,7 +19,7 @@ constexpr std::string_view kProgram = "lumet-cli";
 
 struct Command {
     std::string_view name;
-    std::string_view summary; // for the program's help
+    std::string_view summary;  // for the program's help
     std::string_view argument; // shown as the positional argument's name
     std::string_view argumentHelp;
     std::string_view description;
@@ -36,8 +36,9 @@ constexpr std::array kCommands = {
             "Sends N probes one second apart and prints a line each, then the statistics and "
             "the rating."},
     Command{"run", "a test of PingCount probes, one every PingInterval seconds", "TARGET",
-            kTargetHelp, "A test of PingCount probes, one every PingInterval seconds, as RUN in "
-                         "the window."},
+            kTargetHelp,
+            "A test of PingCount probes, one every PingInterval seconds, as RUN in "
+            "the window."},
     Command{"stay", "probes every StayAliveInterval seconds until Ctrl+C", "TARGET", kTargetHelp,
             "Probes every StayAliveInterval seconds until Ctrl+C, as STA in the window."},
     Command{"random", "tests the first host of LISTFILE that resolves", "LISTFILE",
@@ -197,8 +198,8 @@ ParseOutcome ParseCommand(const Command& command, const QStringList& words,
         const std::optional<int> value = ParseInt(text);
         if (!value || *value < option.minimum || *value > option.maximum) {
             return Refuse("--" + std::string(option.name) + " takes a whole number from " +
-                          std::to_string(option.minimum) + " to " +
-                          std::to_string(option.maximum) + ", not '" + text + "'");
+                          std::to_string(option.minimum) + " to " + std::to_string(option.maximum) +
+                          ", not '" + text + "'");
         }
         line.*(option.field) = *value;
     }
@@ -233,7 +234,8 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& arguments) {
     QStringList words;
     words.append(Q(kProgram));
     for (const std::string& argument : arguments) {
-        words.append(QString::fromLocal8Bit(argument.data(), static_cast<qsizetype>(argument.size())));
+        words.append(
+            QString::fromLocal8Bit(argument.data(), static_cast<qsizetype>(argument.size())));
     }
     if (!parser.parse(words)) {
         return Refuse(Std(parser.errorText()));

@@ -32,7 +32,8 @@ void JsonProbeOutput::Trying(const std::string& entry) {
 }
 
 void JsonProbeOutput::Probe(const ProbeRecord& probe) {
-    const std::string_view text = probe.status == 0 ? std::string_view() : IcmpStatusText(probe.status);
+    const std::string_view text =
+        probe.status == 0 ? std::string_view() : IcmpStatusText(probe.status);
     Emit({{"type", "probe"},
           {"sequence", probe.sequence},
           {"status", static_cast<qint64>(probe.status)},

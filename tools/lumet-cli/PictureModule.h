@@ -21,8 +21,8 @@ public:
     // The module's place beside the running program.
     static std::filesystem::path BesideProgram();
 
-    bool Write(const ReportData& data, const std::filesystem::path& file,
-               MessageBoxes& messages, std::error_code& why) override;
+    bool Write(const ReportData& data, const std::filesystem::path& file, MessageBoxes& messages,
+               std::error_code& why) override;
 
 private:
     bool Load(std::string& why);

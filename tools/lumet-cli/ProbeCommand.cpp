@@ -4,9 +4,9 @@
 #include "pingtest/SampleHistory.h"
 #include "platform/icmp/IcmpStatus.h"
 #include "probe/IcmpStatusTexts.h"
-#include "tools/lumet-cli/ProbeOutput.h"
 #include "probe/TargetResolver.h"
 #include "tools/lumet-cli/ExitStatus.h"
+#include "tools/lumet-cli/ProbeOutput.h"
 #include "tools/lumet-cli/TerminalText.h"
 
 #include <memory>

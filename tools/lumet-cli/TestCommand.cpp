@@ -84,8 +84,8 @@ int RunTestCommand(const CommandLine& line, ProbeEngine& engine, ConsoleEventLoo
         std::string unusable;
         ServerList list;
         if (!list.Load(line.argument, &unusable)) {
-            err << "lumet-cli: cannot use the list " << Printable(line.argument) << ": "
-                << unusable << '\n';
+            err << "lumet-cli: cannot use the list " << Printable(line.argument) << ": " << unusable
+                << '\n';
             return ExitStatus({.failed = true});
         }
         if (list.empty()) {

@@ -27,8 +27,8 @@ void TextProbeOutput::Probe(const ProbeRecord& probe) {
 }
 
 void TextProbeOutput::Summary(const ProbeSummary& summary) {
-    out_ << "min/avg/max = " << summary.minimum << '/' << summary.average << '/'
-         << summary.maximum << " ms\n"
+    out_ << "min/avg/max = " << summary.minimum << '/' << summary.average << '/' << summary.maximum
+         << " ms\n"
          << "rated " << summary.verdict << " (" << summary.score << "/100)" << std::endl;
 }
 

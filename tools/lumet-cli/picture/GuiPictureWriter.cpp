@@ -15,8 +15,8 @@ namespace {
 
 class GuiPictureWriter final : public PictureReportWriter {
 public:
-    bool Write(const ReportData& data, const std::filesystem::path& file,
-               MessageBoxes& messages, std::error_code& why) override {
+    bool Write(const ReportData& data, const std::filesystem::path& file, MessageBoxes& messages,
+               std::error_code& why) override {
         if (!application_) {
             // The fonts need a QGuiApplication; without a display it runs off screen,
             // so the tool works over ssh and in scripts.
