@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing Lumet needs, when missing.
-# Usage: scripts/deps.sh [build|test]
+# Usage: scripts/deps.sh [build|test|package]
 set -euo pipefail
 
 build_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libxcb1-dev fonts-wine fonts-liberation2 fonts-dejavu-core)
-test_packages=(libgtest-dev libgmock-dev libbenchmark-dev iproute2 iputils-ping xvfb xdotool imagemagick libcap2-bin procps passwd)
+test_packages=(libgtest-dev libgmock-dev libbenchmark-dev iproute2 iputils-ping xvfb xdotool imagemagick libcap2-bin procps passwd appstream desktop-file-utils man-db)
+package_packages=(dpkg-dev file)
 
 packages=("${build_packages[@]}")
-if [ "${1:-build}" = test ]; then
-    packages+=("${test_packages[@]}")
-fi
+case "${1:-build}" in
+test) packages+=("${test_packages[@]}" "${package_packages[@]}") ;;
+package) packages+=("${package_packages[@]}") ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

@@ -7,6 +7,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/deps.sh build
+if [ ! -f build/release/build.ninja ]; then
+    echo "Building Lumet: the first build takes a few minutes, later starts only seconds." >&2
+fi
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DLUMET_BUILD_TESTS=OFF -DLUMET_BUILD_BENCH=OFF >/dev/null
 if [ $# -gt 0 ]; then

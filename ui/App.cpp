@@ -10,6 +10,7 @@
 #include "platform/window/QtMessageBoxes.h"
 #include "platform/window/QtMessagePump.h"
 #include "ui/HelpViewer.h"
+#include "ui/InstalledFiles.h"
 #include "ui/MainDialog.h"
 
 #include <QGuiApplication>
@@ -37,9 +38,10 @@ int App::Run() {
     QtMessagePump pump;
     QtBeep beep;
     HelpViewer help(messages);
-    MainDialog dialog(
-        MainDialogServices{echo, resolver, clock, pump, profile, messages, beep, help},
-        dialogTemplate);
+    const FilePlaces places = PrepareFilePlaces(messages);
+    MainDialog dialog(MainDialogServices{echo, resolver, clock, pump, profile, messages, beep, help,
+                                         places.serverListFile, places.helpFile},
+                      dialogTemplate);
     messages.SetOwner(&dialog.Window().Widget());
     return RunDialog(dialog);
 }

@@ -9,17 +9,13 @@ namespace lumet {
 namespace {
 
 constexpr const char* kNotification = "Notification";
-constexpr const char* kMailNoticeText = "If you would like to send Lumet results via\n"
-                                        "email - you need to have MAPI compliant \n"
-                                        "email client installed first (for exmaple:\n"
-                                        " Eudora, Outlook, or Outlook Express).\n";
 constexpr const char* kPictureMissingText =
     "The report picture _report.bmp could not be found,\nso there is nothing to attach.\n";
 
 } // namespace
 
-void ShowMailNotice(MessageBoxes& messages) {
-    messages.ShowMessage(kNotification, MessageIcon::Warning, kMailNoticeText);
+void ShowMailNotice(const MailHandOff& mail, MessageBoxes& messages) {
+    messages.ShowMessage(kNotification, MessageIcon::Warning, mail.MissingClientNotice());
 }
 
 std::optional<std::filesystem::path> ReportAttachment(const std::string& programDirectory) {
@@ -38,7 +34,7 @@ std::optional<std::filesystem::path> ReportAttachment(const std::string& program
 
 void MailReport(MailHandOff& mail, const std::string& programDirectory, MessageBoxes& messages) {
     if (!mail.IsAvailable()) {
-        ShowMailNotice(messages);
+        ShowMailNotice(mail, messages);
         return;
     }
     const std::optional<std::filesystem::path> attachment = ReportAttachment(programDirectory);

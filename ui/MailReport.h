@@ -12,8 +12,8 @@ namespace lumet {
 inline constexpr const char* kMailSubject = "Ping Test";
 inline constexpr const char* kMailBody = "Please find attached results of the ping test.";
 
-// Tells the user that mailing needs a mail client.
-void ShowMailNotice(MessageBoxes& messages);
+// Tells the user what mailing needs on this system (MailHandOff::MissingClientNotice).
+void ShowMailNotice(const MailHandOff& mail, MessageBoxes& messages);
 
 // The picture to attach: programDirectory + "_report.bmp" when that is the picture
 // in the current directory, which the report command wrote (the program was started

@@ -14,6 +14,10 @@ public:
     // Whether a mail client can be reached at all.
     virtual bool IsAvailable() const = 0;
 
+    // When none can: what this system needs installed for mail, in the notice's
+    // words and line layout.
+    virtual std::string MissingClientNotice() const = 0;
+
     // Opens the mail client's compose window with the subject, the body and the file
     // attached, and returns once the client has taken the message over. False when
     // it could not be handed over.

@@ -6,6 +6,13 @@
 
 namespace lumet {
 
+std::string XdgMailHandOff::MissingClientNotice() const {
+    return "If you would like to send Lumet results via\n"
+           "email - you need to have xdg-utils and an\n"
+           "email client installed first (for example:\n"
+           " Thunderbird, Evolution or KMail).\n";
+}
+
 bool XdgMailHandOff::IsAvailable() const {
     return !QStandardPaths::findExecutable(program_).isEmpty();
 }

@@ -14,6 +14,7 @@ public:
         : program_(std::move(program)) {}
 
     bool IsAvailable() const override;
+    std::string MissingClientNotice() const override;
 
     // Waits for the hand-off program to finish. Meanwhile the windows keep being
     // painted and their timers run, but user input waits, so no second hand-off can

@@ -29,6 +29,7 @@ public:
 class IdleMail final : public MailHandOff {
 public:
     bool IsAvailable() const override { return false; }
+    std::string MissingClientNotice() const override { return {}; }
     bool Send(const std::string&, const std::string&, const std::filesystem::path&) override {
         return false;
     }

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace lumet {
@@ -105,6 +105,7 @@ public:
 class UnavailableMail final : public MailHandOff {
 public:
     bool IsAvailable() const override { return false; }
+    std::string MissingClientNotice() const override { return "install mail"; }
     bool Send(const std::string&, const std::string&, const std::filesystem::path&) override {
         return false;
     }

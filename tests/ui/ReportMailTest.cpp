@@ -17,11 +17,6 @@ namespace {
 using test::InTemporaryDirectory;
 using test::RecordingMessageBoxes;
 
-const std::string kNotice = "If you would like to send Lumet results via\n"
-                            "email - you need to have MAPI compliant \n"
-                            "email client installed first (for exmaple:\n"
-                            " Eudora, Outlook, or Outlook Express).\n";
-
 // Puts `directory` alone on PATH while it lives.
 class ScopedPath {
 public:
@@ -109,7 +104,10 @@ TEST_F(MailReportTest, WithoutAHandOffProgramOnlyTheNoticeIsShown) {
     EXPECT_FALSE(messages_.shown[0].application);
     EXPECT_EQ(messages_.shown[0].caption, "Notification");
     EXPECT_EQ(messages_.shown[0].icon, MessageIcon::Warning);
-    EXPECT_EQ(messages_.shown[0].text, kNotice);
+    // It names what this system needs, not a Windows mail interface.
+    EXPECT_NE(messages_.shown[0].text.find("xdg-utils"), std::string::npos);
+    EXPECT_EQ(messages_.shown[0].text.find("MAPI"), std::string::npos);
+    EXPECT_EQ(messages_.shown[0].text, mail.MissingClientNotice());
     EXPECT_EQ(std::filesystem::current_path(), directory_.Path());
 }
 
@@ -133,6 +131,7 @@ public:
     std::vector<std::filesystem::path> attachments;
 
     bool IsAvailable() const override { return true; }
+    std::string MissingClientNotice() const override { return {}; }
     bool Send(const std::string&, const std::string&,
               const std::filesystem::path& attachment) override {
         attachments.push_back(attachment);

@@ -20,10 +20,16 @@ PictureModule::~PictureModule() {
     }
 }
 
-std::filesystem::path PictureModule::BesideProgram() {
+std::filesystem::path PictureModule::Locate() {
     std::error_code error;
     const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-    return (error ? std::filesystem::path() : program.parent_path()) / kModuleName;
+    const std::filesystem::path folder = error ? std::filesystem::path() : program.parent_path();
+    // Built, it lies beside the program; installed, in the modules folder.
+    const std::filesystem::path beside = folder / kModuleName;
+    if (std::filesystem::exists(beside, error)) {
+        return beside;
+    }
+    return (folder / LUMET_MODULES_FROM_BINDIR / kModuleName).lexically_normal();
 }
 
 bool PictureModule::Load(std::string& why) {

@@ -8,9 +8,9 @@
 
 namespace lumet::cli {
 
-// The picture writer from the module beside the program
-// (lumet-cli-picture.so), loaded on the first Write. A module that is missing
-// or broken fails that Write with the path and the loader's reason.
+// The picture writer from its module (lumet-cli-picture.so), loaded on the first
+// Write. A module that is missing or broken fails that Write with the path and the
+// loader's reason.
 class PictureModule final : public PictureReportWriter {
 public:
     explicit PictureModule(std::filesystem::path modulePath);
@@ -18,8 +18,8 @@ public:
     PictureModule(const PictureModule&) = delete;
     PictureModule& operator=(const PictureModule&) = delete;
 
-    // The module's place beside the running program.
-    static std::filesystem::path BesideProgram();
+    // The module beside the running program, else in the installed modules folder.
+    static std::filesystem::path Locate();
 
     bool Write(const ReportData& data, const std::filesystem::path& file, MessageBoxes& messages,
                std::error_code& why) override;

@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
     }
     // The window's profile: Orbisk/lumet, shared with the program itself.
     lumet::QSettingsProfile profile = lumet::QSettingsProfile::ForApplication("lumet");
-    lumet::cli::PictureModule picture(lumet::cli::PictureModule::BesideProgram());
+    lumet::cli::PictureModule picture(lumet::cli::PictureModule::Locate());
     return lumet::cli::RunTestCommand(line, engine, loop, clock, profile, messages, picture,
                                       "_report.txt", std::cout, std::cerr);
 }
