@@ -1,4 +1,5 @@
 #include "app/ApplicationName.h"
+#include "app/ScaleFactor.h"
 #include "platform/icmp/GrantedPrivileges.h"
 #include "res/Resources.h"
 #include "ui/App.h"
@@ -17,6 +18,14 @@ int main(int argc, char** argv) {
     // Qt's own options (-platformpluginpath, -plugin) would load code named by the
     // user; the window takes no options of its own.
     int qtArgc = privileges.granted ? 1 : argc;
+    // Whole scale factors only: a screen's 1.5 shows the skin at 2, and
+    // QT_SCALE_FACTOR, which Qt applies unrounded on top, is rounded the same way.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
+        qputenv("QT_SCALE_FACTOR", QByteArray::fromStdString(lumet::WholeScaleFactorSetting(
+                                       qgetenv("QT_SCALE_FACTOR").toStdString())));
+    }
     QApplication application(qtArgc, argv);
     // The dialog's end, not its window closing, ends the program.
     QApplication::setQuitOnLastWindowClosed(false);

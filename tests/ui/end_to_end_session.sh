@@ -3,13 +3,14 @@
 # X server of their own (Xvfb) and in a network namespace of their own, so that no probe
 # and no name lookup can leave the machine. The window has no frame and there is no
 # window manager, so the window's position is the origin of its client area; every
-# coordinate handed to the helpers below is a client coordinate.
+# coordinate handed to the helpers below is a client coordinate. With `scale` set to a
+# whole factor (QT_SCALE_FACTOR), they stand for that many screen pixels each way.
 #
 # A script calls, in this order:
 #   session_enter "$@"       arguments <lumet> <resource directory>; exits 77 when the
 #                            tools or the rights to make a namespace are missing
 #   session_profile <lines>  the profile the program starts with
-#   session_start_x
+#   session_start_x [WxH]    the screen, 800x600 unless given
 #   start_lumet              as often as it likes
 
 source "${BASH_SOURCE[0]%/*}/../support/test_namespace.sh"
@@ -40,6 +41,7 @@ session_enter() {
     resources=$(realpath "$2")
     bitmaps="$resources/bitmaps"
     work=$(mktemp -d)
+    scale=1
     xvfb_pid=
     lumet_pid=
     trap session_cleanup EXIT
@@ -71,7 +73,7 @@ session_profile() {
 }
 
 session_start_x() {
-    Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3> "$work/display" 2> "$work/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 "${1:-800x600}x24" -nolisten tcp 3> "$work/display" 2> "$work/xvfb.log" &
     xvfb_pid=$!
     local _
     for _ in $(seq 100); do
@@ -108,8 +110,10 @@ start_lumet() {
         fail "the start-up did not fill the address field"
     # Nothing paints over the caption strip, so there the client area must show the skin
     # exactly; a frame or an offset would move it.
-    convert "$bitmaps/129.bmp" -crop 280x24+0+0 +repage "$work/skin-title.png"
-    convert "$work/started.png" -crop "280x24+$left+$top" +repage "$work/shot-title.png"
+    convert "$bitmaps/129.bmp" -crop 280x24+0+0 +repage -sample "$((scale * 100))%" \
+        "$work/skin-title.png"
+    convert "$work/started.png" -crop "$((280 * scale))x$((24 * scale))+$left+$top" +repage \
+        "$work/shot-title.png"
     [ "$(compare -metric AE "$work/skin-title.png" "$work/shot-title.png" null: 2>&1)" = 0 ] ||
         fail "the client area does not start at the window position ($left, $top)"
     xdotool windowfocus "$window" 2> /dev/null || true
@@ -145,8 +149,9 @@ shot() { # name: a screenshot of the whole screen in $work/<name>.png
 # The pixels of a client rectangle of a screenshot, one "x,y: (r,g,b) #RRGGBB ..." line
 # each, x and y counted from the rectangle's corner.
 pixels() { # name x y width height
-    convert "$work/$1.png" -crop "$4x$5+$((left + $2))+$((top + $3))" +repage -depth 8 txt:- |
-        tail -n +2
+    convert "$work/$1.png" \
+        -crop "$(($4 * scale))x$(($5 * scale))+$((left + $2 * scale))+$((top + $3 * scale))" \
+        +repage -depth 8 txt:- | tail -n +2
 }
 
 pixel() { # name x y: the colour as #RRGGBB
@@ -159,7 +164,7 @@ count_colour() { # name x y width height colour
 
 # Pixels that differ between two screenshots inside a client rectangle.
 differing() { # before after x y width height
-    local area="$5x$6+$((left + $3))+$((top + $4))"
+    local area="$(($5 * scale))x$(($6 * scale))+$((left + $3 * scale))+$((top + $4 * scale))"
     convert "$work/$1.png" -crop "$area" +repage "$work/crop-a.png"
     convert "$work/$2.png" -crop "$area" +repage "$work/crop-b.png"
     compare -metric AE "$work/crop-a.png" "$work/crop-b.png" null: 2>&1 || true
@@ -173,9 +178,9 @@ bitmap_pixels() { # number
 # Moves the pointer to a client point in two steps, so that the program sees a move
 # onto the point itself.
 point_at() { # x y
-    xdotool mousemove $((left + $1)) $((top + $2))
+    xdotool mousemove $((left + $1 * scale)) $((top + $2 * scale))
     sleep 0.2
-    xdotool mousemove $((left + $1 + 1)) $((top + $2))
+    xdotool mousemove $((left + $1 * scale + 1)) $((top + $2 * scale))
     sleep 0.2
 }
 
