@@ -11,8 +11,8 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <functional>
 #include <fstream>
+#include <functional>
 #include <net/if.h>
 #include <sched.h>
 #include <sys/ioctl.h>

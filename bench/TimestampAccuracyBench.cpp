@@ -97,8 +97,8 @@ int main() {
         std::printf("peer delay %3lld ms: %d probes, reported = floor(wire time) for %d "
                     "(%.1f %%), above it for %d (worst %.2f ms above the wire time), "
                     "below it for %d\n",
-                    static_cast<long long>(delay.count()), probes, exact,
-                    100.0 * exact / probes, over, worstOverMs, under);
+                    static_cast<long long>(delay.count()), probes, exact, 100.0 * exact / probes,
+                    over, worstOverMs, under);
     }
     return 0;
 }

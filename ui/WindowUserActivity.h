@@ -11,7 +11,8 @@ class DialogWindow;
 
 // The user's mouse over the dialog, watched through an input filter: while watching,
 // the first mouse move or left-button press is noted and kept from the controls and
-// the dialog; what follows it reaches them as usual. The window counts as closing once its modal run has ended or is not running.
+// the dialog; what follows it reaches them as usual. The window counts as closing once its modal
+// run has ended or is not running.
 class WindowUserActivity final : public UserActivity {
 public:
     explicit WindowUserActivity(DialogWindow& window) : window_(window) {}

@@ -26,11 +26,10 @@ public:
             // A Read notifier also wakes on POLLERR, which is how ICMP errors
             // announce themselves.
             notifier_ = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
-            QObject::connect(notifier_.get(), &QSocketNotifier::activated, this,
-                             [this] {
-                                 const std::function<void()> call = readable_;
-                                 call();
-                             });
+            QObject::connect(notifier_.get(), &QSocketNotifier::activated, this, [this] {
+                const std::function<void()> call = readable_;
+                call();
+            });
         }
         timerId_ = startTimer(
             std::chrono::milliseconds(static_cast<int>(std::min(timeoutMs, kMaximumTimeoutMs))),

@@ -5,13 +5,12 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
-#include <system_error>
-#include <thread>
-
 #include <netdb.h>
 #include <netinet/in.h>
 #include <sys/eventfd.h>
 #include <sys/socket.h>
+#include <system_error>
+#include <thread>
 #include <unistd.h>
 
 namespace lumet {
@@ -72,7 +71,8 @@ std::unique_ptr<IoWait> SystemResolver::ResolveHostName(const std::string& name,
                 state->address.store(LookUp(name), std::memory_order_release);
                 const std::uint64_t one = 1;
                 // Only fails when the counter would overflow: it is already readable.
-                [[maybe_unused]] const ssize_t written = write(state->ready.Get(), &one, sizeof one);
+                [[maybe_unused]] const ssize_t written =
+                    write(state->ready.Get(), &one, sizeof one);
             });
         } catch (const std::system_error&) {
             // No thread to be had (EAGAIN): the lookup fails like an unknown name.

@@ -24,8 +24,7 @@ std::optional<bool> LeftButtonHeldNow() {
     // has a connection behind it.
     xcb_connection_t* const connection = x11 != nullptr ? x11->connection() : nullptr;
     if (connection != nullptr) {
-        const xcb_screen_t* const screen =
-            xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+        const xcb_screen_t* const screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
         if (screen != nullptr) {
             const std::unique_ptr<xcb_query_pointer_reply_t, FreeDeleter> pointer(
                 xcb_query_pointer_reply(connection, xcb_query_pointer(connection, screen->root),

@@ -1,6 +1,5 @@
 #include "app/ApplicationName.h"
 
-
 #include <gtest/gtest.h>
 
 namespace lumet {

@@ -41,11 +41,11 @@ TEST_P(Cadence, TicksThatFallDueDuringTheWaitCollapseIntoOneAfterTheAnswer) {
 
 INSTANTIATE_TEST_SUITE_P(
     NetworkWaitTest, Cadence,
-    testing::Values(CadenceRow{"an instant answer holds the next tick", 0, {333, 1332, 2331}},
-                    CadenceRow{"an answer within a tick shifts the rhythm", 200, {333, 1332, 2331}},
-                    CadenceRow{"a tick that fell due is lost or run twice", 400, {333, 1399, 2465}},
-                    CadenceRow{"a 5 s wait does not stretch the cycle to 5666 ms", 5000,
-                               {333, 5999, 11665}}));
+    testing::Values(
+        CadenceRow{"an instant answer holds the next tick", 0, {333, 1332, 2331}},
+        CadenceRow{"an answer within a tick shifts the rhythm", 200, {333, 1332, 2331}},
+        CadenceRow{"a tick that fell due is lost or run twice", 400, {333, 1399, 2465}},
+        CadenceRow{"a 5 s wait does not stretch the cycle to 5666 ms", 5000, {333, 5999, 11665}}));
 
 TEST_F(NetworkWaitTest, TheNumbersAreThoseOfTheAnswersWhateverTheyWaited) {
     // The same answers, instant or each after a long wait: every recorded value
@@ -56,17 +56,22 @@ TEST_F(NetworkWaitTest, TheNumbersAreThoseOfTheAnswersWhateverTheyWaited) {
         std::vector<std::uint32_t> samples;
     };
     const auto run = [this](std::uint32_t waitMs) {
-        echo.queued = {{150, 0, 64, 0}, {kNoRoundTrip, 11010, 0, 0}, {1001, 0, 60, 0},
-                       {1000, 0, 60, 0}};
+        echo.queued = {
+            {150, 0, 64, 0}, {kNoRoundTrip, 11010, 0, 0}, {1001, 0, 60, 0}, {1000, 0, 60, 0}};
         echo.answerDelayMs = waitMs;
         settings.PingCount = 4;
         settings.TimeOut = 10000;
         controller.OnRun();
         timers.RunFor(60000);
         const auto& slots = history.entries();
-        return Outcome{controller.probeCount(), controller.errorCount(), controller.lastStatus(),
-                       controller.rawRtt(), controller.shownRtt(), history.minimumRtt(),
-                       history.averageRtt(), history.maximumRtt(),
+        return Outcome{controller.probeCount(),
+                       controller.errorCount(),
+                       controller.lastStatus(),
+                       controller.rawRtt(),
+                       controller.shownRtt(),
+                       history.minimumRtt(),
+                       history.averageRtt(),
+                       history.maximumRtt(),
                        std::vector<std::uint32_t>(slots.end() - 4, slots.end())};
     };
     const Outcome instant = run(0);
@@ -138,12 +143,12 @@ TEST_P(PressDuringWait, DropsTheProbeInFlightAtOnce) {
     EXPECT_EQ(echo.requests.size(), 2u);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    NetworkWaitTest, PressDuringWait,
-    testing::Values(PressRow{"RUN waits for the answer or records it", &TestController::OnRun,
-                             "status 0", 300},
-                    PressRow{"QT waits for the answer, the marker blink or a pause",
-                             &TestController::OnQuit, "save and exit", 0}));
+INSTANTIATE_TEST_SUITE_P(NetworkWaitTest, PressDuringWait,
+                         testing::Values(PressRow{"RUN waits for the answer or records it",
+                                                  &TestController::OnRun, "status 0", 300},
+                                         PressRow{
+                                             "QT waits for the answer, the marker blink or a pause",
+                                             &TestController::OnQuit, "save and exit", 0}));
 
 TEST_F(NetworkWaitTest, QuittingNeverWaitsForTheMarkerBlink) {
     controller.OnRun();
@@ -161,8 +166,7 @@ struct CommitRow {
     bool runs;
 };
 
-class CommitDuringLookup : public NetworkWaitTest,
-                           public testing::WithParamInterface<CommitRow> {};
+class CommitDuringLookup : public NetworkWaitTest, public testing::WithParamInterface<CommitRow> {};
 
 TEST_P(CommitDuringLookup, StartsTheRunOnlyWithTheAnswer) {
     const CommitRow& row = GetParam();
@@ -196,8 +200,7 @@ struct SearchRow {
     void (TestController::*press)();
 };
 
-class SearchDuringLookup : public NetworkWaitTest,
-                           public testing::WithParamInterface<SearchRow> {};
+class SearchDuringLookup : public NetworkWaitTest, public testing::WithParamInterface<SearchRow> {};
 
 TEST_P(SearchDuringLookup, EndsAtOnceAndDropsTheAnswer) {
     const SearchRow& row = GetParam();
@@ -206,8 +209,7 @@ TEST_P(SearchDuringLookup, EndsAtOnceAndDropsTheAnswer) {
     controller.LoadServerList(dir.Write("random.lst", "localhost\n"));
     resolver.answerDelayMs = 5000;
     // The press comes 1 s into the lookup, which starts after the 100 ms pause.
-    const auto press =
-        timers.Watch(-1, 1100, {}, [this, &row] { (controller.*row.press)(); });
+    const auto press = timers.Watch(-1, 1100, {}, [this, &row] { (controller.*row.press)(); });
 
     controller.OnRandom();
 
@@ -220,9 +222,10 @@ TEST_P(SearchDuringLookup, EndsAtOnceAndDropsTheAnswer) {
     EXPECT_EQ(controller.serverList().size(), 1u);
 }
 
-INSTANTIATE_TEST_SUITE_P(NetworkWaitTest, SearchDuringLookup,
-                         testing::Values(SearchRow{"RUN waits for the lookup", &TestController::OnRun},
-                                         SearchRow{"QT waits for the lookup", &TestController::OnQuit}));
+INSTANTIATE_TEST_SUITE_P(
+    NetworkWaitTest, SearchDuringLookup,
+    testing::Values(SearchRow{"RUN waits for the lookup", &TestController::OnRun},
+                    SearchRow{"QT waits for the lookup", &TestController::OnQuit}));
 
 } // namespace
 } // namespace lumet::test

@@ -57,8 +57,8 @@ TEST_P(EchoOnLoopTest, AnswersArriveThroughTheLoopWhileItKeepsTicking) {
          EchoResponse::Error(3, 1).From(TestNetwork::kRouter).After(100ms),
          IcmpStatus::kDestHostUnreachable, 100},
         {"a foreign reply ends the wait",
-         EchoResponse::Reply().Tampered(EchoResponse::Tamper::Sequence), IcmpStatus::kRequestTimedOut,
-         400},
+         EchoResponse::Reply().Tampered(EchoResponse::Tamper::Sequence),
+         IcmpStatus::kRequestTimedOut, 400},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.fault);
@@ -98,9 +98,8 @@ TEST_P(EchoOnLoopTest, ACancelledProbeNeverAnswersAndItsLateReplyMatchesNothing)
 TEST_P(EchoOnLoopTest, AProbeThatCannotBeSentAnswersFromTheLoopToo) {
     bool answeredInStart = true;
     std::optional<ProbeResult> answer;
-    echo_.Start(TestNetwork::kNoRouteHost, 1000, [&](const ProbeResult& result) {
-        answer = result;
-    });
+    echo_.Start(TestNetwork::kNoRouteHost, 1000,
+                [&](const ProbeResult& result) { answer = result; });
     answeredInStart = answer.has_value();
     loop_.RunWhile([&answer] { return !answer; });
 

@@ -1,5 +1,6 @@
-#include "platform/icmp/IcmpStatus.h"
 #include "probe/IcmpStatusTexts.h"
+
+#include "platform/icmp/IcmpStatus.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
 #include "probe/ProbeEngine.h"
+
 #include "tests/support/FakeResolver.h"
 #include "tests/support/FakeTimers.h"
 #include "tests/support/ScriptedIcmpEcho.h"
@@ -13,7 +14,8 @@ class ProbeEngineTest : public testing::Test {
 protected:
     // Sends one probe; the answer, when it comes, lands in `answers`.
     void Send(std::uint32_t timeoutMs) {
-        engine.SendEcho(0x0100007F, timeoutMs, [this](std::uint32_t rtt) { answers.push_back(rtt); });
+        engine.SendEcho(0x0100007F, timeoutMs,
+                        [this](std::uint32_t rtt) { answers.push_back(rtt); });
     }
 
     test::FakeClock clock;
@@ -72,7 +74,8 @@ TEST_F(ProbeEngineTest, ACancelledProbeNeverAnswersAndLeavesTheFieldsAlone) {
 TEST_F(ProbeEngineTest, AnEngineThatGoesAwayAbandonsItsProbe) {
     {
         ProbeEngine shortLived(echo, resolver);
-        shortLived.SendEcho(0x0100007F, 1000, [this](std::uint32_t rtt) { answers.push_back(rtt); });
+        shortLived.SendEcho(0x0100007F, 1000,
+                            [this](std::uint32_t rtt) { answers.push_back(rtt); });
     }
     loop.RunFor(1000);
     EXPECT_TRUE(answers.empty());
@@ -91,15 +94,12 @@ TEST_P(ParseDottedAddress, MatchesInetAddr) {
     EXPECT_EQ(ProbeEngine::ParseDottedAddress(GetParam().text), GetParam().address);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, ParseDottedAddress,
-                         testing::Values(DottedCase{"127.0.0.1", 0x0100007F},
-                                         DottedCase{"10.0.0.1", 0x0100000A},
-                                         DottedCase{"127.1", 0x0100007F},
-                                         DottedCase{"010.0.0.1", 0x01000008},
-                                         DottedCase{"255.255.255.255", 0xFFFFFFFF},
-                                         DottedCase{"256.0.0.1", 0xFFFFFFFF},
-                                         DottedCase{"1.2.3.4.5", 0xFFFFFFFF},
-                                         DottedCase{"", 0xFFFFFFFF}));
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ParseDottedAddress,
+    testing::Values(DottedCase{"127.0.0.1", 0x0100007F}, DottedCase{"10.0.0.1", 0x0100000A},
+                    DottedCase{"127.1", 0x0100007F}, DottedCase{"010.0.0.1", 0x01000008},
+                    DottedCase{"255.255.255.255", 0xFFFFFFFF}, DottedCase{"256.0.0.1", 0xFFFFFFFF},
+                    DottedCase{"1.2.3.4.5", 0xFFFFFFFF}, DottedCase{"", 0xFFFFFFFF}));
 
 TEST(ProbeEngine, FormatDottedAddressWritesFourDecimalParts) {
     EXPECT_EQ(ProbeEngine::FormatDottedAddress(0x0100007F), "127.0.0.1");

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <csignal>
-
 #include <sys/resource.h>
 
 namespace lumet::test {

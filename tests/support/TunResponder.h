@@ -1,19 +1,19 @@
 #pragma once
 
+#include "platform/icmp/UniqueFd.h"
 #include "tests/support/EchoResponse.h"
 #include "tests/support/ResponderPackets.h"
-#include "platform/icmp/UniqueFd.h"
 
 #include <atomic>
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <ctime>
 #include <deque>
 #include <map>
 #include <mutex>
 #include <string>
 #include <thread>
-#include <ctime>
 #include <vector>
 
 namespace lumet::test {

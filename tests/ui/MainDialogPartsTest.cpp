@@ -101,8 +101,8 @@ TEST_F(DialogPartsTest, WatchingKeepsOnlyTheFirstMoveOrPressFromTheDialog) {
          InputKind::LeftButtonDown, true, false, 0, 1},
         {"a move right behind the click is swallowed", InputKind::LeftButtonDown,
          InputKind::MouseMove, false, true, 1, 0},
-        {"a second click is swallowed", InputKind::LeftButtonDown, InputKind::LeftButtonDown,
-         false, true, 0, 1},
+        {"a second click is swallowed", InputKind::LeftButtonDown, InputKind::LeftButtonDown, false,
+         true, 0, 1},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.fault);

@@ -6,12 +6,12 @@
 #include "platform/window/WindowSurface.h"
 
 #include <QPixmap>
+#include <QWidget>
 #include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
-#include <QWidget>
 
 namespace lumet::test {
 namespace {
@@ -216,12 +216,16 @@ TEST(WindowSurfaceTest, TheScreenGetsOnlyWhatTheDrawingCouldReach) {
     const Rect client{0, 0, 360, 116};
     const Row rows[] = {
         {"drawing on the window is not shown", {std::nullopt}, {client}},
-        {"a control's repaint pushes the whole window", {Rect{10, 10, 20, 20}}, {Rect{10, 10, 20, 20}}},
+        {"a control's repaint pushes the whole window",
+         {Rect{10, 10, 20, 20}},
+         {Rect{10, 10, 20, 20}}},
         {"a paint with nothing invalid pushes the window", {Rect{}}, {}},
         {"nested drawing pushes more than once or loses an area",
          {Rect{0, 0, 10, 10}, Rect{50, 50, 60, 60}},
          {Rect{0, 0, 60, 60}}},
-        {"an area off the client is pushed", {Rect{350, 100, 400, 200}}, {Rect{350, 100, 360, 116}}},
+        {"an area off the client is pushed",
+         {Rect{350, 100, 400, 200}},
+         {Rect{350, 100, 360, 116}}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.fault);
