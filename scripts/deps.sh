@@ -4,7 +4,7 @@
 set -euo pipefail
 
 build_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libxcb1-dev fonts-wine fonts-liberation2 fonts-dejavu-core)
-test_packages=(libgtest-dev libgmock-dev libbenchmark-dev iproute2 iputils-ping xvfb xdotool imagemagick libcap2-bin procps passwd appstream desktop-file-utils man-db)
+test_packages=(libgtest-dev libgmock-dev libbenchmark-dev iproute2 iputils-ping xvfb xdotool imagemagick libcap2-bin procps passwd appstream desktop-file-utils man-db clang-format)
 package_packages=(dpkg-dev file)
 
 packages=("${build_packages[@]}")

@@ -4,8 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/deps.sh package
-cmake -S . -B build/package -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-    -DLUMET_BUILD_TESTS=OFF -DLUMET_BUILD_BENCH=OFF > /dev/null
-cmake --build build/package --parallel "$(nproc)" --target lumet lumet-cli lumet-cli-picture
-(cd build/package && cpack > /dev/null)
+cmake --preset package > /dev/null
+cmake --build --preset package --parallel "$(nproc)"
+cpack --preset package > /dev/null
 ls build/package/lumet_*.deb

@@ -10,13 +10,12 @@ scripts/deps.sh build
 if [ ! -f build/release/build.ninja ]; then
     echo "Building Lumet: the first build takes a few minutes, later starts only seconds." >&2
 fi
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DLUMET_BUILD_TESTS=OFF -DLUMET_BUILD_BENCH=OFF >/dev/null
+cmake --preset release > /dev/null
 if [ $# -gt 0 ]; then
-    cmake --build build/release --parallel "$(nproc)" --target lumet-cli
+    cmake --build --preset release --parallel "$(nproc)" --target lumet-cli
     exec build/release/tools/lumet-cli/lumet-cli "$@"
 fi
-cmake --build build/release --parallel "$(nproc)" --target lumet
+cmake --build --preset release --parallel "$(nproc)" --target lumet
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "Lumet is a window: start it from a graphical session (DISPLAY is not set)." >&2
     echo "Without one, try the command-line companion: scripts/run.sh probe 127.0.0.1" >&2

@@ -6,8 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/deps.sh test
-cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-    -DLUMET_WERROR=ON -DLUMET_SANITIZE=ON -DLUMET_BUILD_BENCH=ON
-cmake --build build/test --parallel "$(nproc)"
+cmake --preset test
+cmake --build --preset test --parallel "$(nproc)"
 scripts/package.sh
-ctest --test-dir build/test --output-on-failure --parallel "$(nproc)" --timeout 600
+ctest --preset test --parallel "$(nproc)"
