@@ -4,6 +4,7 @@
 #include "pingtest/RandomGenerator.h"
 #include "pingtest/SampleHistory.h"
 #include "pingtest/ServerList.h"
+#include "pingtest/TestState.h"
 #include "pingtest/TestView.h"
 #include "platform/clock/Clock.h"
 #include "platform/dialogs/MessageBoxes.h"
@@ -19,13 +20,6 @@
 #include <string>
 
 namespace lumet {
-
-enum class TestState : int {
-    Idle = 0,
-    Run = 1,
-    Random = 2,
-    StayAlive = 3,
-};
 
 // The state machine behind RUN, RND, STA, QT, the address field's Enter and the
 // address-entry double-click: it decides when probes go out, counts them, ends

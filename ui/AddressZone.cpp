@@ -27,7 +27,8 @@ void AddressZone::RestoreDisplayArea() {
 }
 
 bool AddressZone::OnSetCursor(Point client) {
-    if (host_.SettingsPanelOpen() || host_.TestState() != 0 || !InZone(client)) {
+    if (host_.SettingsPanelOpen() || host_.CurrentTestState() != TestState::Idle ||
+        !InZone(client)) {
         return false;
     }
     if (!cursor_) {

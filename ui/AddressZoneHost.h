@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pingtest/TestState.h"
 #include "platform/gdi/DeviceContext.h"
 
 namespace lumet {
@@ -19,8 +20,7 @@ public:
 
     virtual bool SettingsPanelOpen() const = 0;
 
-    // testState: 0 while no test runs.
-    virtual int TestState() const = 0;
+    virtual TestState CurrentTestState() const = 0;
 };
 
 } // namespace lumet

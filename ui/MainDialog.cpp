@@ -324,8 +324,8 @@ bool MainDialog::OnSetCursor(Point client, int controlId) {
     return addressZone_.OnSetCursor(client);
 }
 
-int MainDialog::TestState() const {
-    return static_cast<int>(controller_.testState());
+TestState MainDialog::CurrentTestState() const {
+    return controller_.testState();
 }
 
 bool MainDialog::DisplayAreaCovered() const {

@@ -102,7 +102,7 @@ public:
 
     // SkinButtonHost and AddressZoneHost.
     const DeviceContext& HoverBackdrop() const override { return buffers_.hoverBackdrop; }
-    int TestState() const override;
+    TestState CurrentTestState() const override;
     bool DisplayAreaCovered() const override;
     const DeviceContext& DisplaySnapshot() const override { return buffers_.displaySnapshot; }
     void UpdateControls() override { exchange_.ToControls(); }

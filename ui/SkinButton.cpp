@@ -25,10 +25,10 @@ constexpr int kLeftwardHandCursor = 161;
 
 } // namespace
 
-std::optional<SkinButton::HoverWord> SkinButton::HoverWordFor(int controlId, int testState) {
+std::optional<SkinButton::HoverWord> SkinButton::HoverWordFor(int controlId, TestState testState) {
     switch (controlId) {
     case kRunId:
-        return testState == 0 ? HoverWord{152, 158} : HoverWord{148, 159};
+        return testState == TestState::Idle ? HoverWord{152, 158} : HoverWord{148, 159};
     case kRandomId:
         return HoverWord{153, 155};
     case kStayAliveId:
@@ -139,7 +139,7 @@ void SkinButton::DrawHoverWord() {
     }
     DeviceContext composite(Bitmap(kBandWidth, kBandHeight));
     composite.BitBlt(0, 0, kBandWidth, kBandHeight, host_.HoverBackdrop(), 0, 0, Rop::SrcCopy);
-    if (const std::optional<HoverWord> word = HoverWordFor(Id(), host_.TestState())) {
+    if (const std::optional<HoverWord> word = HoverWordFor(Id(), host_.CurrentTestState())) {
         const DeviceContext picture(window->LoadFace(std::to_string(word->picture)));
         const DeviceContext mask(window->LoadFace(std::to_string(word->mask)));
         // The mask blackens the word's pixels, then the picture colours them; its black

@@ -44,7 +44,7 @@ public:
 
     // The word of a button: RUN says START while idle and STOP during a test; QT, MI
     // and QM have none.
-    static std::optional<HoverWord> HoverWordFor(int controlId, int testState);
+    static std::optional<HoverWord> HoverWordFor(int controlId, TestState testState);
     // The cursor resource over a button: 160 over QT, MI and QM, 161 over the mode
     // buttons, none for other ids.
     static std::optional<int> CursorFor(int controlId);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pingtest/TestState.h"
 #include "platform/gdi/DeviceContext.h"
 
 namespace lumet {
@@ -13,8 +14,7 @@ public:
     // (6, 56)) as CaptureDisplayArea last took it.
     virtual const DeviceContext& HoverBackdrop() const = 0;
 
-    // testState: 0 while no test runs.
-    virtual int TestState() const = 0;
+    virtual TestState CurrentTestState() const = 0;
 
     // The settings or about panel lies over the display area, or the user is typing
     // an address there. A hover word must not be drawn over either.

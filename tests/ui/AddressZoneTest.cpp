@@ -20,7 +20,7 @@ public:
     std::string addressText = "127.0.0.1";
     int exchanges = 0;
     bool settingsPanelOpen = false;
-    int testState = 0;
+    TestState testState = TestState::Idle;
 
     const DeviceContext& DisplaySnapshot() const override { return snapshot; }
     void UpdateControls() override {
@@ -28,7 +28,7 @@ public:
         field->SetWindowText(addressText);
     }
     bool SettingsPanelOpen() const override { return settingsPanelOpen; }
-    int TestState() const override { return testState; }
+    TestState CurrentTestState() const override { return testState; }
 };
 
 class AddressZoneTest : public WindowTest {
@@ -104,15 +104,17 @@ TEST_F(AddressZoneTest, RestoreDisplayAreaShowsANameInTheNameLayout) {
 struct CursorCase {
     Point client;
     bool settingsPanelOpen;
-    int testState;
+    TestState testState;
     bool zoneCursor;
 };
 
 const CursorCase kCursorCases[] = {
-    {{150, 80}, false, 0, true},   {{21, 66}, false, 0, true},   {{299, 99}, false, 0, true},
-    {{20, 80}, false, 0, false},   {{300, 80}, false, 0, false}, {{150, 65}, false, 0, false},
-    {{150, 100}, false, 0, false}, {{150, 40}, false, 0, false}, {{150, 80}, true, 0, false},
-    {{150, 80}, false, 1, false},  {{150, 80}, false, 2, false}, {{150, 80}, false, 3, false},
+    {{150, 80}, false, TestState::Idle, true},    {{21, 66}, false, TestState::Idle, true},
+    {{299, 99}, false, TestState::Idle, true},    {{20, 80}, false, TestState::Idle, false},
+    {{300, 80}, false, TestState::Idle, false},   {{150, 65}, false, TestState::Idle, false},
+    {{150, 100}, false, TestState::Idle, false},  {{150, 40}, false, TestState::Idle, false},
+    {{150, 80}, true, TestState::Idle, false},    {{150, 80}, false, TestState::Run, false},
+    {{150, 80}, false, TestState::Random, false}, {{150, 80}, false, TestState::StayAlive, false},
 };
 
 class ZoneCursorTest : public AddressZoneTest, public ::testing::WithParamInterface<CursorCase> {};
@@ -144,7 +146,7 @@ TEST_F(AddressZoneTest, TheDialogsCursorHandlerShowsTheHandOverTheDisabledField)
     field.EnableWindow(true);
     Move(Point{150, 80});
     EXPECT_EQ(window.CurrentCursor().HotSpot(), (Point{10, 0}));
-    host.testState = 1;
+    host.testState = TestState::Run;
     Move(Point{151, 80});
     EXPECT_EQ(window.CurrentCursor().QtCursor().shape(), Qt::IBeamCursor);
 }

@@ -30,7 +30,7 @@ public:
 class NoHoverHost final : public SkinButtonHost {
 public:
     const DeviceContext& HoverBackdrop() const override { return backdrop_; }
-    int TestState() const override { return 0; }
+    TestState CurrentTestState() const override { return TestState::Idle; }
     bool DisplayAreaCovered() const override { return true; }
 
 private:

@@ -22,11 +22,11 @@ constexpr Rect kLetters{20, 10, 60, 30};
 class FakeHost final : public SkinButtonHost {
 public:
     DeviceContext backdrop{SolidBitmap(320, 54, kBackdrop)};
-    int testState = 0;
+    TestState testState = TestState::Idle;
     bool covered = false;
 
     const DeviceContext& HoverBackdrop() const override { return backdrop; }
-    int TestState() const override { return testState; }
+    TestState CurrentTestState() const override { return testState; }
     bool DisplayAreaCovered() const override { return covered; }
 };
 
@@ -106,22 +106,22 @@ protected:
 
 struct WordCase {
     int id;
-    int testState;
+    TestState testState;
     std::optional<SkinButton::HoverWord> word;
 };
 
 const WordCase kWordCases[] = {
-    {1010, 0, SkinButton::HoverWord{152, 158}},
-    {1010, 1, SkinButton::HoverWord{148, 159}},
-    {1010, 3, SkinButton::HoverWord{148, 159}},
-    {1011, 0, SkinButton::HoverWord{153, 155}},
-    {1012, 2, SkinButton::HoverWord{151, 157}},
-    {1013, 0, SkinButton::HoverWord{149, 154}},
-    {1014, 0, SkinButton::HoverWord{150, 156}},
-    {1003, 0, std::nullopt},
-    {1004, 0, std::nullopt},
-    {1009, 1, std::nullopt},
-    {1023, 0, std::nullopt},
+    {1010, TestState::Idle, SkinButton::HoverWord{152, 158}},
+    {1010, TestState::Run, SkinButton::HoverWord{148, 159}},
+    {1010, TestState::StayAlive, SkinButton::HoverWord{148, 159}},
+    {1011, TestState::Idle, SkinButton::HoverWord{153, 155}},
+    {1012, TestState::Random, SkinButton::HoverWord{151, 157}},
+    {1013, TestState::Idle, SkinButton::HoverWord{149, 154}},
+    {1014, TestState::Idle, SkinButton::HoverWord{150, 156}},
+    {1003, TestState::Idle, std::nullopt},
+    {1004, TestState::Idle, std::nullopt},
+    {1009, TestState::Run, std::nullopt},
+    {1023, TestState::Idle, std::nullopt},
 };
 
 class HoverWordTableTest : public ::testing::TestWithParam<WordCase> {};
@@ -199,7 +199,7 @@ TEST_F(SkinButtonTest, RestingWhileIdleShowsStartOverTheBackdrop) {
 }
 
 TEST_F(SkinButtonTest, RestingDuringATestShowsStop) {
-    host.testState = 3;
+    host.testState = TestState::StayAlive;
     Hover(run, Point{345, 40});
     EXPECT_EQ(Letters(), kStop);
 }
@@ -332,7 +332,7 @@ TEST_F(SkinButtonTest, ACoveredDisplayAreaGetsNoWordEvenWithWordsEnabled) {
 }
 
 TEST_F(SkinButtonTest, AFaceChangeUnderTheWordTakesTheWordAway) {
-    host.testState = 1;
+    host.testState = TestState::Run;
     Hover(run, Point{345, 40});
     ASSERT_TRUE(hover.hoverWordShown);
     // A probe swaps RUN's faces: disable, new faces, enable. The capture goes.
