@@ -91,15 +91,21 @@ void TestController::OnRun() {
         Enable(ControlId::Random, false);
         ChangeFaces(ControlId::Run, kRunActive);
         Enable(ControlId::StayAlive, false);
-        Enable(ControlId::Report, false);
-        Enable(ControlId::Settings, false);
-        cyclePeriodMs_ = CyclePeriodMs(settings_.PingInterval);
-        plannedCount_ = settings_.PingCount;
-        probeCount_ = 0;
+        BeginMode(settings_.PingInterval, settings_.PingCount);
         testState_ = TestState::Run;
         StartTest();
     }
     ShowStatus(testState_);
+}
+
+void TestController::BeginMode(int intervalSeconds, std::optional<int> plannedCount) {
+    Enable(ControlId::Report, false);
+    Enable(ControlId::Settings, false);
+    cyclePeriodMs_ = CyclePeriodMs(intervalSeconds);
+    if (plannedCount) {
+        plannedCount_ = *plannedCount;
+    }
+    probeCount_ = 0;
 }
 
 void TestController::OnRandom() {
@@ -113,11 +119,7 @@ void TestController::OnRandom() {
     ChangeFaces(ControlId::Run, kRunIdle);
     ChangeFaces(ControlId::StayAlive, kStayAliveIdle);
     Enable(ControlId::StayAlive, false);
-    Enable(ControlId::Report, false);
-    Enable(ControlId::Settings, false);
-    cyclePeriodMs_ = CyclePeriodMs(settings_.PingInterval);
-    plannedCount_ = settings_.PingCount;
-    probeCount_ = 0;
+    BeginMode(settings_.PingInterval, settings_.PingCount);
     PickRandomServer();
 }
 
@@ -130,10 +132,8 @@ void TestController::OnStayAlive() {
     ChangeFaces(ControlId::StayAlive, kStayAliveActive);
     ChangeFaces(ControlId::Run, kRunIdle);
     Enable(ControlId::Random, false);
-    Enable(ControlId::Report, false);
-    Enable(ControlId::Settings, false);
-    probeCount_ = 0;
-    cyclePeriodMs_ = CyclePeriodMs(settings_.StayAliveInterval);
+    // A stay-alive test has no count; it keeps the planned count of the last run.
+    BeginMode(settings_.StayAliveInterval, std::nullopt);
     testState_ = TestState::StayAlive;
     StartTest();
 }

@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace lumet {
@@ -104,6 +105,9 @@ private:
     void OnProbeTick();
     void OnProbeAnswered(std::uint32_t rtt);
     void OnProbeNotSent();
+    // What starting RUN, RND and STA shares once each has set its own faces: REP and
+    // SET go dark, and the new test's rhythm and count are set.
+    void BeginMode(int intervalSeconds, std::optional<int> plannedCount);
     void CancelProbe();
     void RefreshDisplays();
     std::uint32_t TickPeriodMs() const;
