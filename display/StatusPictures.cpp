@@ -1,5 +1,7 @@
 #include "display/StatusPictures.h"
 
+#include "res/ResourceIds.h"
+
 #include <QString>
 
 namespace lumet {
@@ -7,8 +9,11 @@ namespace lumet {
 namespace {
 
 // Caption resources in StatusPicture order.
-constexpr std::array<int, 6> kCaptionResources{167, 166, 168, 171, 170, 212};
-constexpr int kErrorIconResource = 169;
+constexpr std::array<int, 6> kCaptionResources{
+    ResourceId::kCaptionReady,         ResourceId::kCaptionRun,
+    ResourceId::kCaptionRandom,        ResourceId::kCaptionStayAlive,
+    ResourceId::kCaptionSeekingTarget, ResourceId::kCaptionEliminated};
+constexpr int kErrorIconResource = ResourceId::kErrorIcon;
 
 Bitmap LoadResource(int number) {
     return Bitmap::Load(QStringLiteral(":/bitmaps/%1.bmp").arg(number));

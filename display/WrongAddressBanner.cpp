@@ -1,5 +1,7 @@
 #include "display/WrongAddressBanner.h"
 
+#include "res/ResourceIds.h"
+
 #include <QString>
 
 namespace lumet {
@@ -20,7 +22,8 @@ constexpr int kBannerHeight = 47;
 
 void ShowWrongAddress(DeviceContext& screen, const DeviceContext& displaySnapshot,
                       WrongAddressWindow& window) {
-    const DeviceContext banner{Bitmap::Load(QStringLiteral(":/bitmaps/211.bmp"))};
+    const DeviceContext banner{
+        Bitmap::Load(QStringLiteral(":/bitmaps/%1.bmp").arg(ResourceId::kWrongAddressBanner))};
     screen.BitBlt(kDisplayAreaX, kDisplayAreaY, kDisplayAreaWidth, kDisplayAreaHeight,
                   displaySnapshot, 0, 0, Rop::SrcCopy);
     window.DisableAddressField();

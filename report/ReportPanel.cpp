@@ -1,6 +1,7 @@
 #include "report/ReportPanel.h"
 
 #include "report/ReportLayout.h"
+#include "res/ResourceIds.h"
 
 #include <QString>
 
@@ -14,7 +15,7 @@ constexpr Color kBlack{0, 0, 0};
 } // namespace
 
 Bitmap LoadReportPanelBackground() {
-    return Bitmap::Load(QStringLiteral(":/bitmaps/164.bmp"));
+    return Bitmap::Load(QStringLiteral(":/bitmaps/%1.bmp").arg(ResourceId::kReportPanel));
 }
 
 void RenderReportPanel(const DeviceContext& panelBackground, DeviceContext& panelBuffer,

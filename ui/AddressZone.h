@@ -2,6 +2,7 @@
 
 #include "platform/gdi/Point.h"
 #include "platform/window/Cursor.h"
+#include "res/ResourceIds.h"
 #include "ui/AddressEdit.h"
 #include "ui/AddressZoneHost.h"
 
@@ -20,7 +21,7 @@ public:
     static constexpr Point kDisplayOrigin{6, 30};
     static constexpr int kDisplayWidth = 320;
     static constexpr int kDisplayHeight = 80;
-    static constexpr int kZoneCursor = 162;
+    static constexpr int kZoneCursor = ResourceId::kTypingHandCursor;
 
     AddressZone(DialogWindow& window, AddressEdit& field, AddressZoneHost& host);
 

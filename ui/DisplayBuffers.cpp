@@ -1,5 +1,7 @@
 #include "ui/DisplayBuffers.h"
 
+#include "res/ResourceIds.h"
+
 #include <QString>
 
 namespace lumet {
@@ -18,12 +20,12 @@ void DisplayBuffers::Create() {
     upperDisplay = DeviceContext(Bitmap(kDisplayWidth, kUpperHeight));
     lowerDisplay = DeviceContext(Bitmap(kDisplayWidth, kLowerHeight));
     hoverBackdrop = DeviceContext(Bitmap(kDisplayWidth, kLowerHeight));
-    reportPanelBackground = DeviceContext(LoadPanel(164));
-    reportPanel = DeviceContext(LoadPanel(164));
-    settingsPanel = DeviceContext(LoadPanel(165));
-    settingsSave = DeviceContext(LoadPanel(165));
-    aboutPanel = DeviceContext(LoadPanel(197));
-    aboutSave = DeviceContext(LoadPanel(197));
+    reportPanelBackground = DeviceContext(LoadPanel(ResourceId::kReportPanel));
+    reportPanel = DeviceContext(LoadPanel(ResourceId::kReportPanel));
+    settingsPanel = DeviceContext(LoadPanel(ResourceId::kSettingsPanel));
+    settingsSave = DeviceContext(LoadPanel(ResourceId::kSettingsPanel));
+    aboutPanel = DeviceContext(LoadPanel(ResourceId::kAboutPanel));
+    aboutSave = DeviceContext(LoadPanel(ResourceId::kAboutPanel));
 }
 
 void DisplayBuffers::CaptureDisplayArea(const DeviceContext& screen) {

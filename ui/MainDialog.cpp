@@ -9,6 +9,7 @@
 #include "platform/gdi/Font.h"
 #include "platform/window/ClientDc.h"
 #include "report/ReportInputs.h"
+#include "res/ResourceIds.h"
 #include "ui/ProgramDirectory.h"
 
 #include <QGuiApplication>
@@ -91,7 +92,8 @@ MainDialog::MainDialog(MainDialogServices services, const std::vector<std::uint8
       controller_(engine_, resolver_, target_, history_, settings_, view_, window_.GetTimers(),
                   services_.pump, services_.clock, services_.messages),
       overlay_(window_, buffers_, panels_, report_, hover_, controls_.AddressField(), controller_),
-      widget_(&window_.Widget()), skin_(Bitmap::Load(QStringLiteral(":/bitmaps/129.bmp"))) {
+      widget_(&window_.Widget()),
+      skin_(Bitmap::Load(QStringLiteral(":/bitmaps/%1.bmp").arg(ResourceId::kSkin))) {
     panels_.Attach(controller_);
     view_.Attach(controller_);
     // F1 is the application's help command; its viewer has no owner.

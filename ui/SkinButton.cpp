@@ -3,6 +3,7 @@
 #include "platform/gdi/DeviceContext.h"
 #include "platform/window/ClientDc.h"
 #include "platform/window/DialogWindow.h"
+#include "res/ResourceIds.h"
 #include "ui/CursorResource.h"
 
 #include <utility>
@@ -20,23 +21,22 @@ constexpr int kStayAliveId = 1012;
 constexpr int kReportId = 1013;
 constexpr int kSettingsId = 1014;
 
-constexpr int kUpwardHandCursor = 160;
-constexpr int kLeftwardHandCursor = 161;
-
 } // namespace
 
 std::optional<SkinButton::HoverWord> SkinButton::HoverWordFor(int controlId, TestState testState) {
     switch (controlId) {
     case kRunId:
-        return testState == TestState::Idle ? HoverWord{152, 158} : HoverWord{148, 159};
+        return testState == TestState::Idle
+                   ? HoverWord{ResourceId::kHoverStart, ResourceId::kHoverStartMask}
+                   : HoverWord{ResourceId::kHoverStop, ResourceId::kHoverStopMask};
     case kRandomId:
-        return HoverWord{153, 155};
+        return HoverWord{ResourceId::kHoverRandom, ResourceId::kHoverRandomMask};
     case kStayAliveId:
-        return HoverWord{151, 157};
+        return HoverWord{ResourceId::kHoverStayAlive, ResourceId::kHoverStayAliveMask};
     case kReportId:
-        return HoverWord{149, 154};
+        return HoverWord{ResourceId::kHoverReport, ResourceId::kHoverReportMask};
     case kSettingsId:
-        return HoverWord{150, 156};
+        return HoverWord{ResourceId::kHoverSetup, ResourceId::kHoverSetupMask};
     default:
         return std::nullopt;
     }
@@ -47,13 +47,13 @@ std::optional<int> SkinButton::CursorFor(int controlId) {
     case kQuitId:
     case kMinimizeId:
     case kHelpId:
-        return kUpwardHandCursor;
+        return ResourceId::kUpwardHandCursor;
     case kRunId:
     case kRandomId:
     case kStayAliveId:
     case kReportId:
     case kSettingsId:
-        return kLeftwardHandCursor;
+        return ResourceId::kLeftwardHandCursor;
     default:
         return std::nullopt;
     }

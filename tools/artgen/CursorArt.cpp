@@ -80,7 +80,7 @@ void CursorArt::Build(ArtSet& art) {
     QByteArray manifest = "{\n";
     for (std::size_t i = 0; i < std::size(kCursors); ++i) {
         const Cursor& cursor = kCursors[i];
-        const QString name = QString::fromLatin1(cursor.name);
+        const QString name = QString::number(cursor.number);
         art.AddPng(QStringLiteral("cursors/%1.png").arg(name), Draw(poses[i]));
         manifest += QStringLiteral("    \"%1\": {\"image\": \"%1.png\", \"hotSpot\": [%2, %3]}%4\n")
                         .arg(name)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "res/ResourceIds.h"
 #include "tools/artgen/ArtSet.h"
 
 #include <QPoint>
@@ -12,13 +13,13 @@ namespace lumet::art {
 class CursorArt {
 public:
     struct Cursor {
-        const char* name;
+        int number;
         QPoint hotSpot;
     };
     static constexpr Cursor kCursors[] = {
-        {"160", {7, 1}},
-        {"161", {0, 6}},
-        {"162", {10, 0}},
+        {ResourceId::kUpwardHandCursor, {7, 1}},
+        {ResourceId::kLeftwardHandCursor, {0, 6}},
+        {ResourceId::kTypingHandCursor, {10, 0}},
     };
 
     static void Build(ArtSet& art);

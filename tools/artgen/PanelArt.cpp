@@ -1,5 +1,6 @@
 #include "tools/artgen/PanelArt.h"
 
+#include "res/ResourceIds.h"
 #include "tools/artgen/ArtPalette.h"
 #include "tools/artgen/Chrome.h"
 #include "tools/artgen/Coverage.h"
@@ -186,9 +187,9 @@ QImage ExportFace(const QImage& panel, QPoint at, Pictogram pictogram, bool pres
 
 void PanelArt::Build(ArtSet& art, const ArtFonts& fonts) {
     const QImage report = ReportPanel();
-    art.AddBitmap(QStringLiteral("164"), report, 8);
-    art.AddBitmap(QStringLiteral("165"), SettingsPanel(), 8);
-    art.AddBitmap(QStringLiteral("197"), AboutPanel(fonts), 8);
+    art.AddBitmap(QString::number(ResourceId::kReportPanel), report, 8);
+    art.AddBitmap(QString::number(ResourceId::kSettingsPanel), SettingsPanel(), 8);
+    art.AddBitmap(QString::number(ResourceId::kAboutPanel), AboutPanel(fonts), 8);
     art.AddBitmap(QStringLiteral("RESETU"), ResetFace(), 24);
 
     const struct {

@@ -1,5 +1,6 @@
 #include "tools/artgen/Preview.h"
 
+#include "res/ResourceIds.h"
 #include "tools/artgen/ArtPalette.h"
 #include "tools/artgen/Chrome.h"
 #include "tools/artgen/Coverage.h"
@@ -70,7 +71,7 @@ struct Faces {
 QImage Window(const ArtSet& art, const Faces& faces, int height = 116) {
     QImage window(360, height, QImage::Format_RGB32);
     window.fill(p::kBlack);
-    Blit(window, QPoint(0, 0), art.Bitmap(QStringLiteral("129")), Rop::Copy);
+    Blit(window, QPoint(0, 0), art.Bitmap(QString::number(ResourceId::kSkin)), Rop::Copy);
     Blit(window, l::kQuit, art.Bitmap(QStringLiteral("QTU")), Rop::Copy);
     Blit(window, l::kMinimise, art.Bitmap(QStringLiteral("MIU")), Rop::Copy);
     Blit(window, l::kHelp, art.Bitmap(QStringLiteral("QMU")), Rop::Copy);
@@ -135,16 +136,17 @@ void RunDisplay(QImage& window, const ArtSet& art, const ArtFonts& fonts) {
     PixelFont::Draw(graph, 285, 32, QStringLiteral("651"), p::kBlack);
     Blit(window, l::kGraphOrigin, graph, Rop::Or);
 
-    Blit(window, QPoint(9, 57), art.Bitmap(QStringLiteral("166")), Rop::Copy, QRect(0, 0, 155, 10));
+    Blit(window, QPoint(9, 57), art.Bitmap(QString::number(ResourceId::kCaptionRun)), Rop::Copy,
+         QRect(0, 0, 155, 10));
     Text(window, fonts.bold, QStringLiteral("localhost"), 9, QPoint(168, 65), p::kCyan);
     Text(window, fonts.bold, QStringLiteral("042"), 9, QPoint(309, 65), p::kCaption);
 }
 
-void HoverWord(QImage& window, const ArtSet& art, const char* picture, const char* mask) {
+void HoverWord(QImage& window, const ArtSet& art, int picture, int mask) {
     const QPoint word = l::kHoverWord - l::kLowerBand;
     QImage composite = window.copy(QRect(l::kLowerBand, QSize(320, 54)));
-    Blit(composite, word, art.Bitmap(QString::fromLatin1(mask)), Rop::And);
-    Blit(composite, word, art.Bitmap(QString::fromLatin1(picture)), Rop::Xor);
+    Blit(composite, word, art.Bitmap(QString::number(mask)), Rop::And);
+    Blit(composite, word, art.Bitmap(QString::number(picture)), Rop::Xor);
     Blit(window, l::kLowerBand, composite, Rop::Copy);
 }
 
@@ -168,7 +170,8 @@ QImage Preview::Render(const ArtSet& art, const ArtFonts& fonts) {
     // Idle, with the address shown and READY in the status line.
     QImage idle = Window(art, Faces{});
     Address(idle, fonts, QStringLiteral("127.0.0.1"));
-    Blit(idle, l::kCaption, art.Bitmap(QStringLiteral("167")), Rop::Copy, QRect(0, 0, 155, 10));
+    Blit(idle, l::kCaption, art.Bitmap(QString::number(ResourceId::kCaptionReady)), Rop::Copy,
+         QRect(0, 0, 155, 10));
     place(idle, left, row(0));
 
     // A run, hover word STOP over the lower band.
@@ -181,12 +184,12 @@ QImage Preview::Render(const ArtSet& art, const ArtFonts& fonts) {
     RunDisplay(run, art, fonts);
     place(run, left, row(1));
     QImage hover = run;
-    HoverWord(hover, art, "148", "159");
+    HoverWord(hover, art, ResourceId::kHoverStop, ResourceId::kHoverStopMask);
     place(hover, left, row(2));
 
     // A failed probe: the error icon and a status text.
     QImage failed = run;
-    Blit(failed, l::kErrorIcon, art.Bitmap(QStringLiteral("169")), Rop::Copy);
+    Blit(failed, l::kErrorIcon, art.Bitmap(QString::number(ResourceId::kErrorIcon)), Rop::Copy);
     Chrome::Fill(failed, QRect(21, 56, 140, 10), p::kBlack);
     Text(failed, fonts.bold, QStringLiteral("Request timed out."), 9, QPoint(22, 65), p::kCyan);
     place(failed, left, row(3));
@@ -194,7 +197,7 @@ QImage Preview::Render(const ArtSet& art, const ArtFonts& fonts) {
     // WRONG ADDRESS over the restored idle display.
     QImage wrong = Window(art, Faces{});
     Address(wrong, fonts, QStringLiteral("no.such.host"));
-    Blit(wrong, l::kBanner, art.Bitmap(QStringLiteral("211")), Rop::Or);
+    Blit(wrong, l::kBanner, art.Bitmap(QString::number(ResourceId::kWrongAddressBanner)), Rop::Or);
     place(wrong, left, row(4));
 
     // Settings panel with its fields, and the about panel.
@@ -205,7 +208,8 @@ QImage Preview::Render(const ArtSet& art, const ArtFonts& fonts) {
     settingsFaces.set = "SETR";
     settingsFaces.rep = "REPX";
     QImage settings = Window(art, settingsFaces);
-    Blit(settings, l::kPanelArea.topLeft(), art.Bitmap(QStringLiteral("165")), Rop::Copy);
+    Blit(settings, l::kPanelArea.topLeft(), art.Bitmap(QString::number(ResourceId::kSettingsPanel)),
+         Rop::Copy);
     const std::pair<QRect, const char*> fields[] = {
         {l::kPingLimitField, "32"},   {l::kIntervalField, "1"}, {l::kStayAliveField, "10"},
         {l::kPacketSizeField, "248"}, {l::kTtlField, "32"},     {l::kTimeOutField, "1000"}};
@@ -222,13 +226,15 @@ QImage Preview::Render(const ArtSet& art, const ArtFonts& fonts) {
     place(settings, right, row(0));
 
     QImage about = Window(art, Faces{});
-    Blit(about, l::kPanelArea.topLeft(), art.Bitmap(QStringLiteral("197")), Rop::Copy);
+    Blit(about, l::kPanelArea.topLeft(), art.Bitmap(QString::number(ResourceId::kAboutPanel)),
+         Rop::Copy);
     place(about, right, row(1));
 
     // The extended window with the report panel and its export buttons.
     QImage extended = Window(art, Faces{}, 416);
     Address(extended, fonts, QStringLiteral("127.0.0.1"));
-    Blit(extended, l::kReportPanelOrigin, art.Bitmap(QStringLiteral("164")), Rop::Copy);
+    Blit(extended, l::kReportPanelOrigin, art.Bitmap(QString::number(ResourceId::kReportPanel)),
+         Rop::Copy);
     const QPoint panel = l::kReportPanelOrigin;
     for (const QRect& box :
          {QRect(30, 116, 130, 160), QRect(30, 136, 130, 21), QRect(30, 186, 130, 20),
@@ -278,8 +284,8 @@ QImage Preview::Render(const ArtSet& art, const ArtFonts& fonts) {
         const auto& word = WordArt::kHoverWords[i];
         QImage band(320, 54, QImage::Format_RGB32);
         band.fill(0xff203030);
-        Blit(band, QPoint(0, 6), art.Bitmap(QString::fromLatin1(word.mask)), Rop::And);
-        Blit(band, QPoint(0, 6), art.Bitmap(QString::fromLatin1(word.picture)), Rop::Xor);
+        Blit(band, QPoint(0, 6), art.Bitmap(QString::number(word.mask)), Rop::And);
+        Blit(band, QPoint(0, 6), art.Bitmap(QString::number(word.picture)), Rop::Xor);
         const int index = static_cast<int>(i);
         place(band, left + (index % 2) * (360 + gap), bottom + (index / 2) * (54 + gap));
     }
@@ -289,7 +295,7 @@ QImage Preview::Render(const ArtSet& art, const ArtFonts& fonts) {
         QImage tile(32, 32, QImage::Format_RGB32);
         tile.fill(0xff8899aa);
         QPainter painter(&tile);
-        painter.drawImage(0, 0, art.Image(QStringLiteral("cursors/%1.png").arg(cursor.name)));
+        painter.drawImage(0, 0, art.Image(QStringLiteral("cursors/%1.png").arg(cursor.number)));
         painter.end();
         tile.setPixel(cursor.hotSpot, 0xffff00ff);
         place(Enlarged(tile, 3), side, y);

@@ -1,5 +1,6 @@
 #include "tools/artgen/SkinArt.h"
 
+#include "res/ResourceIds.h"
 #include "tools/artgen/ArtPalette.h"
 #include "tools/artgen/Chrome.h"
 #include "tools/artgen/Coverage.h"
@@ -165,7 +166,7 @@ QImage SkinArt::Background(const ArtFonts& fonts) {
 
 void SkinArt::Build(ArtSet& art, const ArtFonts& fonts) {
     const QImage skin = Background(fonts);
-    art.AddBitmap(QStringLiteral("129"), skin, 24);
+    art.AddBitmap(QString::number(ResourceId::kSkin), skin, 24);
 
     const int up = l::kSmallButton.height();
     art.AddBitmap(QStringLiteral("QTU"),

@@ -1,5 +1,6 @@
 #include "tools/artgen/WordArt.h"
 
+#include "res/ResourceIds.h"
 #include "tools/artgen/ArtPalette.h"
 #include "tools/artgen/Chrome.h"
 #include "tools/artgen/Coverage.h"
@@ -63,8 +64,8 @@ void BuildHoverWord(ArtSet& art, const ArtFonts& fonts, const WordArt::HoverWord
             }
         }
     }
-    art.AddBitmap(QString::fromLatin1(hover.picture), picture, 8);
-    art.AddBitmap(QString::fromLatin1(hover.mask), mask, 1);
+    art.AddBitmap(QString::number(hover.picture), picture, 8);
+    art.AddBitmap(QString::number(hover.mask), mask, 1);
 }
 
 QImage CaptionImage(const QString& word) {
@@ -112,11 +113,11 @@ void WordArt::Build(ArtSet& art, const ArtFonts& fonts) {
         BuildHoverWord(art, fonts, hover);
     }
     for (const Caption& caption : kCaptions) {
-        art.AddBitmap(QString::fromLatin1(caption.bitmap),
+        art.AddBitmap(QString::number(caption.bitmap),
                       CaptionImage(QString::fromLatin1(caption.word)), 4);
     }
-    art.AddBitmap(QStringLiteral("169"), ErrorIcon(), 4);
-    art.AddBitmap(QStringLiteral("211"), Banner(fonts), 8);
+    art.AddBitmap(QString::number(ResourceId::kErrorIcon), ErrorIcon(), 4);
+    art.AddBitmap(QString::number(ResourceId::kWrongAddressBanner), Banner(fonts), 8);
 }
 
 } // namespace lumet::art

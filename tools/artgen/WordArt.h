@@ -1,5 +1,6 @@
 #pragma once
 
+#include "res/ResourceIds.h"
 #include "tools/artgen/ArtFonts.h"
 #include "tools/artgen/ArtSet.h"
 
@@ -12,21 +13,29 @@ class WordArt {
 public:
     struct HoverWord {
         const char* word;
-        const char* picture;
-        const char* mask;
+        int picture;
+        int mask;
     };
     static constexpr HoverWord kHoverWords[] = {
-        {"STOP", "148", "159"},       {"REPORT", "149", "154"}, {"SETUP", "150", "156"},
-        {"STAY ALIVE", "151", "157"}, {"START", "152", "158"},  {"RANDOM", "153", "155"},
+        {"STOP", ResourceId::kHoverStop, ResourceId::kHoverStopMask},
+        {"REPORT", ResourceId::kHoverReport, ResourceId::kHoverReportMask},
+        {"SETUP", ResourceId::kHoverSetup, ResourceId::kHoverSetupMask},
+        {"STAY ALIVE", ResourceId::kHoverStayAlive, ResourceId::kHoverStayAliveMask},
+        {"START", ResourceId::kHoverStart, ResourceId::kHoverStartMask},
+        {"RANDOM", ResourceId::kHoverRandom, ResourceId::kHoverRandomMask},
     };
 
     struct Caption {
         const char* word;
-        const char* bitmap;
+        int bitmap;
     };
     static constexpr Caption kCaptions[] = {
-        {"RUN", "166"},        {"READY", "167"},          {"RANDOM", "168"},
-        {"STAY ALIVE", "171"}, {"SEEKING TARGET", "170"}, {"ELIMINATED", "212"},
+        {"RUN", ResourceId::kCaptionRun},
+        {"READY", ResourceId::kCaptionReady},
+        {"RANDOM", ResourceId::kCaptionRandom},
+        {"STAY ALIVE", ResourceId::kCaptionStayAlive},
+        {"SEEKING TARGET", ResourceId::kCaptionSeekingTarget},
+        {"ELIMINATED", ResourceId::kCaptionEliminated},
     };
 
     static void Build(ArtSet& art, const ArtFonts& fonts);
