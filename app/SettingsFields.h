@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/MainDialogTemplate.h"
 #include "pingtest/PingSettings.h"
 
 #include <array>
@@ -14,12 +15,12 @@ namespace lumet {
 // The values of the settings panel's six edit fields, held as the unsigned
 // numbers the fields show. They become settings only when the panel closes.
 struct SettingsFields {
-    std::uint32_t pingInterval = 0;      // field 1017
-    std::uint32_t pingCount = 0;         // field 1018
-    std::uint32_t stayAliveInterval = 0; // field 1019
-    std::uint32_t packetSize = 0;        // field 1020
-    std::uint32_t ttl = 0;               // field 1021
-    std::uint32_t timeOut = 0;           // field 1022
+    std::uint32_t pingInterval = 0;      // the interval field
+    std::uint32_t pingCount = 0;         // the ping limit field
+    std::uint32_t stayAliveInterval = 0; // the stay-alive field
+    std::uint32_t packetSize = 0;        // the packet size field
+    std::uint32_t ttl = 0;               // the TTL field
+    std::uint32_t timeOut = 0;           // the time-out field
 
     friend bool operator==(const SettingsFields&, const SettingsFields&) = default;
 };
@@ -37,17 +38,24 @@ struct SettingsFieldInfo {
 };
 
 inline constexpr std::array<SettingsFieldInfo, 6> kSettingsFieldInfo{{
-    {1017, "PingInterval", &SettingsFields::pingInterval, &PingSettings::PingInterval, 1, 999, 1},
-    {1018, "PingCount", &SettingsFields::pingCount, &PingSettings::PingCount, 1, 999, 16},
-    {1019, "StayAliveInterval", &SettingsFields::stayAliveInterval,
+    {MainDialogTemplate::kIntervalField, "PingInterval", &SettingsFields::pingInterval,
+     &PingSettings::PingInterval, 1, 999, 1},
+    {MainDialogTemplate::kPingLimitField, "PingCount", &SettingsFields::pingCount,
+     &PingSettings::PingCount, 1, 999, 16},
+    {MainDialogTemplate::kStayAliveField, "StayAliveInterval", &SettingsFields::stayAliveInterval,
      &PingSettings::StayAliveInterval, 10, 999, 10},
-    {1020, "PacketSize", &SettingsFields::packetSize, &PingSettings::PacketSize, 8, 65535, 248},
-    {1021, "TTL", &SettingsFields::ttl, &PingSettings::TTL, 1, 254, 32},
-    {1022, "TimeOut", &SettingsFields::timeOut, &PingSettings::TimeOut, 1000, 10000, 1000},
+    {MainDialogTemplate::kPacketSizeField, "PacketSize", &SettingsFields::packetSize,
+     &PingSettings::PacketSize, 8, 65535, 248},
+    {MainDialogTemplate::kTtlField, "TTL", &SettingsFields::ttl, &PingSettings::TTL, 1, 254, 32},
+    {MainDialogTemplate::kTimeoutField, "TimeOut", &SettingsFields::timeOut, &PingSettings::TimeOut,
+     1000, 10000, 1000},
 }};
 
 // The order in which the fields are read from and written to their controls.
-inline constexpr std::array<int, 6> kSettingsFieldExchangeOrder{1018, 1019, 1017, 1020, 1022, 1021};
+inline constexpr std::array<int, 6> kSettingsFieldExchangeOrder{
+    MainDialogTemplate::kPingLimitField, MainDialogTemplate::kStayAliveField,
+    MainDialogTemplate::kIntervalField,  MainDialogTemplate::kPacketSizeField,
+    MainDialogTemplate::kTimeoutField,   MainDialogTemplate::kTtlField};
 
 // Shown when a field holds no number as it is read.
 inline constexpr std::string_view kNotAPositiveIntegerMessage = "Please enter a positive integer.";

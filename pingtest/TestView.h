@@ -4,14 +4,15 @@
 
 namespace lumet {
 
-// Controls of the main window that the test controller drives, by dialog id.
+// Controls of the main window that the test controller drives; the window knows
+// which of its controls each one is.
 enum class ControlId : int {
-    AddressField = 1000,
-    Run = 1010,
-    Random = 1011,
-    StayAlive = 1012,
-    Report = 1013,
-    Settings = 1014,
+    AddressField,
+    Run,
+    Random,
+    StayAlive,
+    Report,
+    Settings,
 };
 
 // Resource names of a bitmap button's up, down and disabled pictures; the focus

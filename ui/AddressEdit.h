@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/MainDialogTemplate.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/Point.h"
 #include "platform/window/EditControl.h"
@@ -22,7 +23,7 @@ namespace lumet {
 // their edit style) and its two fonts are never created.
 class AddressEdit : public EditControl {
 public:
-    static constexpr int kAddressFieldId = 1000;
+    static constexpr int kAddressFieldId = MainDialogTemplate::kAddressField;
     // Everything the address field accepts besides backspace, as the program has
     // always listed it.
     static constexpr std::string_view kAllowedCharacters = "0123456789.-abcdefghijklmnopqrstuwvxyz";

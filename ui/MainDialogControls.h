@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/DialogTemplate.h"
+#include "app/MainDialogTemplate.h"
 #include "platform/window/BitmapButton.h"
 #include "platform/window/EditControl.h"
 #include "ui/AddressEdit.h"
@@ -31,7 +32,10 @@ public:
     static constexpr int kPixelsPerUnit = 2;
 
     // Control ids of the settings fields in the order the dialog initialises them.
-    static constexpr std::array<int, 6> kSettingsFieldIds{1017, 1018, 1019, 1020, 1021, 1022};
+    static constexpr std::array<int, 6> kSettingsFieldIds{
+        MainDialogTemplate::kIntervalField,  MainDialogTemplate::kPingLimitField,
+        MainDialogTemplate::kStayAliveField, MainDialogTemplate::kPacketSizeField,
+        MainDialogTemplate::kTtlField,       MainDialogTemplate::kTimeoutField};
 
     // hover and host: what the skin buttons share with the dialog.
     MainDialogControls(DialogWindow& window, const DialogTemplate& dialogTemplate,

@@ -1,5 +1,6 @@
 #include "ui/MainDialogView.h"
 
+#include "app/MainDialogTemplate.h"
 #include "display/AverageMarkerBlink.h"
 #include "display/HistoryGraph.h"
 #include "display/QualityScale.h"
@@ -24,13 +25,31 @@ ScaleInputs ScaleInputsOf(const TestController& controller, const SampleHistory&
     return inputs;
 }
 
+int DialogIdOf(ControlId id) {
+    switch (id) {
+    case ControlId::AddressField:
+        return MainDialogTemplate::kAddressField;
+    case ControlId::Run:
+        return MainDialogTemplate::kRunButton;
+    case ControlId::Random:
+        return MainDialogTemplate::kRandomButton;
+    case ControlId::StayAlive:
+        return MainDialogTemplate::kStayAliveButton;
+    case ControlId::Report:
+        return MainDialogTemplate::kReportButton;
+    case ControlId::Settings:
+        return MainDialogTemplate::kSettingsButton;
+    }
+    return 0;
+}
+
 } // namespace
 
 MainDialogView::MainDialogView(Parts parts)
     : parts_(std::move(parts)), canvas_(parts_.window), activity_(parts_.window) {}
 
 Control* MainDialogView::Find(ControlId id) const {
-    return parts_.controls.Find(static_cast<int>(id));
+    return parts_.controls.Find(DialogIdOf(id));
 }
 
 void MainDialogView::EnableControl(ControlId id, bool enable) {
@@ -45,7 +64,7 @@ bool MainDialogView::IsControlEnabled(ControlId id) const {
 }
 
 void MainDialogView::SetFaces(ControlId id, const FaceSet& faces) {
-    if (BitmapButton* const button = parts_.controls.FindButton(static_cast<int>(id))) {
+    if (BitmapButton* const button = parts_.controls.FindButton(DialogIdOf(id))) {
         button->LoadBitmaps(faces.up, faces.down, "", faces.disabled);
     }
 }

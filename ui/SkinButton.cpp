@@ -1,5 +1,6 @@
 #include "ui/SkinButton.h"
 
+#include "app/MainDialogTemplate.h"
 #include "platform/gdi/DeviceContext.h"
 #include "platform/window/ClientDc.h"
 #include "platform/window/DialogWindow.h"
@@ -12,14 +13,14 @@ namespace lumet {
 
 namespace {
 
-constexpr int kQuitId = 1003;
-constexpr int kMinimizeId = 1004;
-constexpr int kHelpId = 1009;
-constexpr int kRunId = 1010;
-constexpr int kRandomId = 1011;
-constexpr int kStayAliveId = 1012;
-constexpr int kReportId = 1013;
-constexpr int kSettingsId = 1014;
+constexpr int kQuitId = MainDialogTemplate::kQuitButton;
+constexpr int kMinimizeId = MainDialogTemplate::kMinimizeButton;
+constexpr int kHelpId = MainDialogTemplate::kHelpButton;
+constexpr int kRunId = MainDialogTemplate::kRunButton;
+constexpr int kRandomId = MainDialogTemplate::kRandomButton;
+constexpr int kStayAliveId = MainDialogTemplate::kStayAliveButton;
+constexpr int kReportId = MainDialogTemplate::kReportButton;
+constexpr int kSettingsId = MainDialogTemplate::kSettingsButton;
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/MainDialogTemplate.h"
 #include "platform/window/StaticControl.h"
 #include "platform/window/WindowMessages.h"
 
@@ -11,8 +12,8 @@ namespace lumet {
 // the click to the dialog as any notify static does.
 class TitleStatic : public StaticControl {
 public:
-    static constexpr int kCaptionStripId = 1016;
-    static constexpr int kLogoCornerId = 1026;
+    static constexpr int kCaptionStripId = MainDialogTemplate::kCaptionStrip;
+    static constexpr int kLogoCornerId = MainDialogTemplate::kLogoCorner;
     // Sent to the dialog on a double-click over the logo corner, both parameters 0.
     static constexpr int kToggleAboutMessage = kWmApp + 3;
 
