@@ -1,7 +1,7 @@
 #include "platform/events/QtIoWatcher.h"
 #include "platform/icmp/IcmpStatus.h"
 #include "platform/icmp/LinuxIcmpEcho.h"
-#include "platform/icmp/UniqueFd.h"
+#include "platform/posix/UniqueFd.h"
 
 #include <QCoreApplication>
 #include <QEvent>

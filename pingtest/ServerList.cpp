@@ -1,6 +1,6 @@
 #include "pingtest/ServerList.h"
 
-#include "platform/icmp/UniqueFd.h"
+#include "platform/posix/UniqueFd.h"
 
 #include <algorithm>
 #include <array>

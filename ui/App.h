@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/DisplayCheck.h"
-#include "platform/icmp/UniqueFd.h"
+#include "platform/posix/UniqueFd.h"
 
 #include <string>
 #include <utility>

@@ -2,7 +2,7 @@
 
 #include "platform/icmp/IcmpPacket.h"
 #include "platform/icmp/ProbeResult.h"
-#include "platform/icmp/UniqueFd.h"
+#include "platform/posix/UniqueFd.h"
 
 #include <chrono>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "platform/net/SystemResolver.h"
 
-#include "platform/icmp/UniqueFd.h"
+#include "platform/posix/UniqueFd.h"
 
 #include <atomic>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "platform/icmp/GrantedPrivileges.h"
 #include "platform/icmp/IcmpStatus.h"
 #include "platform/icmp/LinuxIcmpEcho.h"
-#include "platform/icmp/UniqueFd.h"
+#include "platform/posix/UniqueFd.h"
 #include "tests/icmp/CraftedPackets.h"
 
 #include <array>

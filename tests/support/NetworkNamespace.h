@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/icmp/UniqueFd.h"
+#include "platform/posix/UniqueFd.h"
 
 #include <string>
 

@@ -4,7 +4,7 @@
 #include "platform/events/IoWatcher.h"
 #include "platform/events/MessagePump.h"
 #include "platform/events/Timers.h"
-#include "platform/icmp/UniqueFd.h"
+#include "platform/posix/UniqueFd.h"
 
 #include <cstdint>
 #include <functional>
