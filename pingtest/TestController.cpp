@@ -27,11 +27,6 @@ constexpr std::uint32_t kMaxShownRtt = 1000;
 // profile would otherwise spin the processor.
 constexpr std::uint32_t kMinTickPeriodMs = 10;
 
-constexpr int kAddressAreaLeft = 2;
-constexpr int kAddressAreaRight = 319;
-constexpr int kAddressAreaTop = 63;
-constexpr int kAddressAreaBottom = 111;
-
 const char* const kMissingListWarning = "The file RANDOM.LST which should\n"
                                         "reside in program directory was\n"
                                         "not found, or file is corrupted.\n"
@@ -184,10 +179,8 @@ void TestController::StartCommittedRun() {
     StartTest();
 }
 
-bool TestController::OnAddressEntry(int x, int y) {
-    const bool inArea = x >= kAddressAreaLeft && x <= kAddressAreaRight && y >= kAddressAreaTop &&
-                        y <= kAddressAreaBottom;
-    if (!inArea || view_.IsSettingsPanelOpen() || testState_ != TestState::Idle) {
+bool TestController::OnAddressEntry() {
+    if (view_.IsSettingsPanelOpen() || testState_ != TestState::Idle) {
         return false;
     }
     StopRepBlink();

@@ -52,9 +52,9 @@ public:
     void OnQuit();
     // Enter in the address field.
     void OnAddressCommit();
-    // Left double-click at client point (x, y). True when it opened the address
-    // field; the window runs its default double-click handling either way.
-    bool OnAddressEntry(int x, int y);
+    // A left double-click in the window's address entry area. True when it opened
+    // the address field; the window runs its default double-click handling either way.
+    bool OnAddressEntry();
     // Window timer tick; ids other than the two timers above are ignored.
     void OnTimer(int id);
 

@@ -38,6 +38,10 @@ bool AddressZone::OnSetCursor(Point client) {
     return true;
 }
 
+bool AddressZone::InEntryArea(Point client) {
+    return client.x >= 2 && client.x <= 319 && client.y >= 63 && client.y <= 111;
+}
+
 bool AddressZone::InZone(Point client) {
     return client.y > 65 && client.y < 100 && client.x > 20 && client.x < 300;
 }

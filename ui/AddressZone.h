@@ -43,6 +43,10 @@ public:
     // Strictly inside x 20 … 300, y 65 … 100.
     static bool InZone(Point client);
 
+    // Where a left double-click opens the address field: the display's lower part,
+    // client columns 2-319 and rows 63-111, wider than the hand cursor's zone.
+    static bool InEntryArea(Point client);
+
 private:
     DialogWindow& window_;
     AddressEdit& field_;

@@ -288,7 +288,9 @@ bool MainDialog::OnCancel() {
 }
 
 void MainDialog::OnLeftButtonDoubleClick(Point client) {
-    controller_.OnAddressEntry(client.x, client.y);
+    if (AddressZone::InEntryArea(client)) {
+        controller_.OnAddressEntry();
+    }
 }
 
 std::intptr_t MainDialog::OnMessage(int message, std::uintptr_t wParam, std::intptr_t lParam) {

@@ -247,27 +247,8 @@ TEST_F(ControllerTest, QuitStopsTheTestClosesThePanelsAndExits) {
     EXPECT_TRUE(clock.sleeps.empty());
 }
 
-struct EntryPoint {
-    int x;
-    int y;
-    bool opens;
-};
-
-class AddressEntryArea : public ControllerTest, public testing::WithParamInterface<EntryPoint> {};
-
-TEST_P(AddressEntryArea, OpensTheFieldOnlyInsideTheDisplayArea) {
-    EXPECT_EQ(controller.OnAddressEntry(GetParam().x, GetParam().y), GetParam().opens);
-    EXPECT_EQ(view.IsControlEnabled(ControlId::AddressField), GetParam().opens);
-}
-
-INSTANTIATE_TEST_SUITE_P(ControllerTest, AddressEntryArea,
-                         testing::Values(EntryPoint{2, 63, true}, EntryPoint{319, 111, true},
-                                         EntryPoint{160, 80, true}, EntryPoint{1, 80, false},
-                                         EntryPoint{320, 80, false}, EntryPoint{160, 62, false},
-                                         EntryPoint{160, 112, false}));
-
 TEST_F(ControllerTest, AddressEntryFromADisabledFieldLocksTheButtons) {
-    controller.OnAddressEntry(100, 80);
+    controller.OnAddressEntry();
     EXPECT_THAT(view.log,
                 ElementsAreArray(
                     Join(kPreamble, {"enable field", "disable RUN", "disable STA", "disable RND",
@@ -276,18 +257,18 @@ TEST_F(ControllerTest, AddressEntryFromADisabledFieldLocksTheButtons) {
     EXPECT_TRUE(Called({false, 1, 0, 0}));
 
     const std::size_t mark = view.log.size();
-    controller.OnAddressEntry(100, 80);
+    controller.OnAddressEntry();
     EXPECT_THAT(view.Since(mark),
                 ElementsAreArray(Join(kPreamble, {"enable field", "field text 127.0.0.1"})));
 }
 
 TEST_F(ControllerTest, AddressEntryNeedsIdleAndNoSettingsPanel) {
     view.settingsOpen = true;
-    EXPECT_FALSE(controller.OnAddressEntry(100, 80));
+    EXPECT_FALSE(controller.OnAddressEntry());
     view.settingsOpen = false;
     controller.OnStayAlive();
     const std::size_t mark = view.log.size();
-    EXPECT_FALSE(controller.OnAddressEntry(100, 80));
+    EXPECT_FALSE(controller.OnAddressEntry());
     EXPECT_EQ(view.log.size(), mark);
 }
 

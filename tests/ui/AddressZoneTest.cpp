@@ -151,5 +151,28 @@ TEST_F(AddressZoneTest, TheDialogsCursorHandlerShowsTheHandOverTheDisabledField)
     EXPECT_EQ(window.CurrentCursor().QtCursor().shape(), Qt::IBeamCursor);
 }
 
+struct EntryPoint {
+    const char* fault;
+    Point client;
+    bool opens;
+};
+
+class AddressEntryArea : public testing::TestWithParam<EntryPoint> {};
+
+TEST_P(AddressEntryArea, IsTheDisplaysLowerPartBordersIncluded) {
+    SCOPED_TRACE(GetParam().fault);
+    EXPECT_EQ(AddressZone::InEntryArea(GetParam().client), GetParam().opens);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AddressZone, AddressEntryArea,
+    testing::Values(EntryPoint{"the top left corner left out", {2, 63}, true},
+                    EntryPoint{"the bottom right corner left out", {319, 111}, true},
+                    EntryPoint{"the middle of the address missed", {160, 80}, true},
+                    EntryPoint{"the skin's left edge opening the field", {1, 80}, false},
+                    EntryPoint{"the lamps' column opening the field", {320, 80}, false},
+                    EntryPoint{"the status line's caption row opening it", {160, 62}, false},
+                    EntryPoint{"the skin's bottom edge opening it", {160, 112}, false}));
+
 } // namespace
 } // namespace lumet::test
