@@ -242,7 +242,7 @@ void TestController::OnProbeTick() {
 
 void TestController::RefreshDisplays() {
     view_.RefreshDisplays();
-    view_.SetWindowTitle(std::to_string(probeCount_) + " Ping");
+    view_.ShowProbeCount(probeCount_);
 }
 
 void TestController::OnBlinkTick() {

@@ -74,7 +74,8 @@ public:
     virtual void BlinkAverageMarker() = 0;
     // Synchronous paint of the window.
     virtual void Paint() = 0;
-    virtual void SetWindowTitle(const std::string& title) = 0;
+    // The probes of the test so far, which the window shows in its title.
+    virtual void ShowProbeCount(int probes) = 0;
 
     // Panels; each close does nothing when the panel is not open.
     virtual void CloseAboutPanel() = 0;

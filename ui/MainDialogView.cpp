@@ -126,8 +126,8 @@ void MainDialogView::Paint() {
     parts_.window.SendPaint();
 }
 
-void MainDialogView::SetWindowTitle(const std::string& title) {
-    parts_.window.SetWindowText(title);
+void MainDialogView::ShowProbeCount(int probes) {
+    parts_.window.SetWindowText(std::to_string(probes) + " Ping");
 }
 
 void MainDialogView::CloseAboutPanel() {

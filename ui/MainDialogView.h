@@ -68,7 +68,7 @@ public:
     void DrawFinalDisplays() override;
     void BlinkAverageMarker() override;
     void Paint() override;
-    void SetWindowTitle(const std::string& title) override;
+    void ShowProbeCount(int probes) override;
     void CloseAboutPanel() override;
     void CloseReportPanel() override;
     void CloseSettingsPanelDiscarding() override;

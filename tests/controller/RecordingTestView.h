@@ -4,6 +4,7 @@
 #include "probe/AddressFieldView.h"
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,7 +19,7 @@ public:
     std::map<ControlId, FaceSet> faces;
     std::vector<StatusPicture> pictures;
     std::string fieldText;
-    std::string title = "Ping";
+    std::optional<int> shownProbeCount; // in the window's title
     bool settingsOpen = false;
     bool entryMode = false;
 
@@ -80,9 +81,9 @@ public:
     void DrawFinalDisplays() override { log.push_back("final"); }
     void BlinkAverageMarker() override { log.push_back("blink marker"); }
     void Paint() override { log.push_back("paint"); }
-    void SetWindowTitle(const std::string& text) override {
-        title = text;
-        log.push_back("title " + text);
+    void ShowProbeCount(int probes) override {
+        shownProbeCount = probes;
+        log.push_back("count " + std::to_string(probes));
     }
     void CloseAboutPanel() override { log.push_back("close about"); }
     void CloseReportPanel() override { log.push_back("close report"); }

@@ -40,7 +40,7 @@ public:
     void DrawFinalDisplays() override;
     void BlinkAverageMarker() override {}
     void Paint() override {}
-    void SetWindowTitle(const std::string&) override {}
+    void ShowProbeCount(int) override {}
     void CloseAboutPanel() override {}
     void CloseReportPanel() override {}
     void CloseSettingsPanelDiscarding() override {}
