@@ -13,13 +13,6 @@ namespace lumet {
 
 namespace {
 
-const FaceSet kRunIdle{"RUNU", "RUND", "RUNX"};
-const FaceSet kRunActive{"RUNR", "RUND", "RUNX"};
-const FaceSet kRandomIdle{"RNDU", "RNDD", "RNDX"};
-const FaceSet kRandomActive{"RNDR", "RNDD", "RNDX"};
-const FaceSet kStayAliveIdle{"STAU", "STAD", "STAX"};
-const FaceSet kStayAliveActive{"STAR", "STAD", "STAX"};
-
 constexpr std::uint32_t kClampedRtt = 999;
 constexpr std::uint32_t kMaxShownRtt = 1000;
 
@@ -82,9 +75,9 @@ void TestController::OnRun() {
         if (!resolver_.CheckAddressToRun()) {
             return;
         }
-        ChangeFaces(ControlId::Random, kRandomActive);
+        ChangeLamp(ControlId::Random, Lamp::Lit);
         Enable(ControlId::Random, false);
-        ChangeFaces(ControlId::Run, kRunActive);
+        ChangeLamp(ControlId::Run, Lamp::Lit);
         Enable(ControlId::StayAlive, false);
         BeginMode(settings_.PingInterval, settings_.PingCount);
         testState_ = TestState::Run;
@@ -110,9 +103,9 @@ void TestController::OnRandom() {
         return;
     }
     testState_ = TestState::Random;
-    ChangeFaces(ControlId::Random, kRandomActive);
-    ChangeFaces(ControlId::Run, kRunIdle);
-    ChangeFaces(ControlId::StayAlive, kStayAliveIdle);
+    ChangeLamp(ControlId::Random, Lamp::Lit);
+    ChangeLamp(ControlId::Run, Lamp::Idle);
+    ChangeLamp(ControlId::StayAlive, Lamp::Idle);
     Enable(ControlId::StayAlive, false);
     BeginMode(settings_.PingInterval, settings_.PingCount);
     PickRandomServer();
@@ -124,8 +117,8 @@ void TestController::OnStayAlive() {
     }
     StopRepBlink();
     ClosePanels();
-    ChangeFaces(ControlId::StayAlive, kStayAliveActive);
-    ChangeFaces(ControlId::Run, kRunIdle);
+    ChangeLamp(ControlId::StayAlive, Lamp::Lit);
+    ChangeLamp(ControlId::Run, Lamp::Idle);
     Enable(ControlId::Random, false);
     // A stay-alive test has no count; it keeps the planned count of the last run.
     BeginMode(settings_.StayAliveInterval, std::nullopt);
@@ -164,9 +157,9 @@ void TestController::StartCommittedRun() {
     Enable(ControlId::AddressField, false);
     view_.RestoreDisplayArea();
     view_.CaptureDisplayArea();
-    ChangeFaces(ControlId::Random, kRandomActive);
+    ChangeLamp(ControlId::Random, Lamp::Lit);
     Enable(ControlId::Random, false);
-    ChangeFaces(ControlId::Run, kRunActive);
+    ChangeLamp(ControlId::Run, Lamp::Lit);
     Enable(ControlId::StayAlive, false);
     Enable(ControlId::Random, false);
     Enable(ControlId::Report, false);
@@ -247,10 +240,10 @@ void TestController::RefreshDisplays() {
 
 void TestController::OnBlinkTick() {
     if (repBlinkOn_ == 1) {
-        ChangeFaces(ControlId::Report, kRunIdle);
+        ChangeLamp(ControlId::Report, Lamp::Idle);
         repBlinkOn_ = 0;
     } else {
-        ChangeFaces(ControlId::Report, kRunActive);
+        ChangeLamp(ControlId::Report, Lamp::Lit);
         repBlinkOn_ = 1;
     }
 }
@@ -283,9 +276,9 @@ void TestController::ResetTest() {
 void TestController::StopTest() {
     timers_.KillTimer(kProbeTimerId);
     CancelProbe();
-    ChangeFaces(ControlId::Run, kRunIdle);
-    ChangeFaces(ControlId::Random, kRandomIdle);
-    ChangeFaces(ControlId::StayAlive, kStayAliveIdle);
+    ChangeLamp(ControlId::Run, Lamp::Idle);
+    ChangeLamp(ControlId::Random, Lamp::Idle);
+    ChangeLamp(ControlId::StayAlive, Lamp::Idle);
     Enable(ControlId::Settings, true);
     if (probeCount_ == plannedCount_) {
         timers_.SetTimer(kBlinkTimerId, kBlinkPeriodMs);
@@ -304,7 +297,7 @@ void TestController::StopTest() {
 
 void TestController::ProbeOnce() {
     // RUN lights up while the probe is out.
-    ChangeFaces(ControlId::Run, kRunActive);
+    ChangeLamp(ControlId::Run, Lamp::Lit);
     engine_.SendEcho(target_.targetAddress, static_cast<std::uint32_t>(settings_.TimeOut),
                      [this](std::uint32_t rtt) { OnProbeAnswered(rtt); });
 }
@@ -325,7 +318,7 @@ void TestController::OnProbeAnswered(std::uint32_t rtt) {
     }
     history_.AppendSample(shownRtt_, lastStatus_);
     history_.UpdateStatistics();
-    ChangeFaces(ControlId::Run, kRunIdle);
+    ChangeLamp(ControlId::Run, Lamp::Idle);
     ++probeCount_;
     if (testState_ != TestState::StayAlive && probeCount_ >= plannedCount_) {
         testState_ = TestState::Idle;
@@ -347,7 +340,7 @@ void TestController::OnProbeNotSent() {
     // marker's blink.
     timers_.KillTimer(kProbeTimerId);
     tickHeldByProbe_ = false;
-    ChangeFaces(ControlId::Run, kRunIdle);
+    ChangeLamp(ControlId::Run, Lamp::Idle);
     messages_.ShowMessage(kWarningCaption, MessageIcon::Warning, IcmpPermissionAdvice());
     testState_ = TestState::Idle;
     StopTest();
@@ -362,7 +355,7 @@ void TestController::CancelProbe() {
 
 void TestController::StopRepBlink() {
     timers_.KillTimer(kBlinkTimerId);
-    view_.SetFaces(ControlId::Report, kRunIdle);
+    view_.SetLamp(ControlId::Report, Lamp::Idle);
 }
 
 void TestController::LoadServerList(const std::filesystem::path& path) {
@@ -477,9 +470,10 @@ void TestController::ClosePanels() {
     view_.CloseReportPanel();
 }
 
-void TestController::ChangeFaces(ControlId id, const FaceSet& faces) {
+void TestController::ChangeLamp(ControlId id, Lamp lamp) {
+    // Disabled around the change, so that the button redraws with its new faces.
     view_.EnableControl(id, false);
-    view_.SetFaces(id, faces);
+    view_.SetLamp(id, lamp);
     view_.EnableControl(id, true);
 }
 

@@ -24,7 +24,7 @@ namespace lumet {
 
 // The state machine behind RUN, RND, STA, QT, the address field's Enter and the
 // address-entry double-click: it decides when probes go out, counts them, ends
-// runs, keeps the mode buttons' faces and asks the window to redraw on every tick.
+// runs, keeps the mode buttons' lamps and asks the window to redraw on every tick.
 // Everything runs on the window thread, paced by two window timers; a probe's
 // answer comes back through the event loop, so the window stays alive meanwhile.
 class TestController {
@@ -105,7 +105,7 @@ private:
     void OnProbeTick();
     void OnProbeAnswered(std::uint32_t rtt);
     void OnProbeNotSent();
-    // What starting RUN, RND and STA shares once each has set its own faces: REP and
+    // What starting RUN, RND and STA shares once each has set its own lamps: REP and
     // SET go dark, and the new test's rhythm and count are set.
     void BeginMode(int intervalSeconds, std::optional<int> plannedCount);
     void CancelProbe();
@@ -114,7 +114,7 @@ private:
     void OnBlinkTick();
     void ClosePanels();
     // Disable, load the pictures, enable: the button redraws with its new face.
-    void ChangeFaces(ControlId id, const FaceSet& faces);
+    void ChangeLamp(ControlId id, Lamp lamp);
     void Enable(ControlId id, bool enable);
     void ShowStatus(TestState state);
     void ListUsedUp();

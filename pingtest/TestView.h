@@ -15,14 +15,11 @@ enum class ControlId : int {
     Settings,
 };
 
-// Resource names of a bitmap button's up, down and disabled pictures; the focus
-// picture is always none.
-struct FaceSet {
-    std::string up;
-    std::string down;
-    std::string disabled;
-
-    friend bool operator==(const FaceSet&, const FaceSet&) = default;
+// The lamp of a mode button: green while idle, red while its mode runs. REP
+// blinks by switching its lamp.
+enum class Lamp {
+    Idle,
+    Lit,
 };
 
 // The picture the status line shows for the mode; the first four match the test
@@ -47,7 +44,7 @@ public:
     virtual bool IsControlEnabled(ControlId id) const = 0;
     // Only loads the pictures; the controller disables and re-enables the button
     // around it when the button has to redraw.
-    virtual void SetFaces(ControlId id, const FaceSet& faces) = 0;
+    virtual void SetLamp(ControlId id, Lamp lamp) = 0;
 
     // Address field text (the field may re-lay itself and take the focus when its
     // text changes) and the keyboard focus.

@@ -63,9 +63,29 @@ bool MainDialogView::IsControlEnabled(ControlId id) const {
     return control != nullptr && control->IsEnabled();
 }
 
-void MainDialogView::SetFaces(ControlId id, const FaceSet& faces) {
+void MainDialogView::SetLamp(ControlId id, Lamp lamp) {
+    // Each mode button's pictures: RUNU, RUND and RUNX up, down and disabled, RUNR
+    // up and lit. REP has pictures of its own only until its first blink, which
+    // gives it RUN's.
+    const char* prefix = nullptr;
+    switch (id) {
+    case ControlId::Run:
+    case ControlId::Report:
+        prefix = "RUN";
+        break;
+    case ControlId::Random:
+        prefix = "RND";
+        break;
+    case ControlId::StayAlive:
+        prefix = "STA";
+        break;
+    case ControlId::AddressField:
+    case ControlId::Settings:
+        return;
+    }
     if (BitmapButton* const button = parts_.controls.FindButton(DialogIdOf(id))) {
-        button->LoadBitmaps(faces.up, faces.down, "", faces.disabled);
+        const std::string name(prefix);
+        button->LoadBitmaps(name + (lamp == Lamp::Lit ? "R" : "U"), name + "D", "", name + "X");
     }
 }
 

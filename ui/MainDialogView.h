@@ -56,7 +56,7 @@ public:
     // TestView.
     void EnableControl(ControlId id, bool enable) override;
     bool IsControlEnabled(ControlId id) const override;
-    void SetFaces(ControlId id, const FaceSet& faces) override;
+    void SetLamp(ControlId id, Lamp lamp) override;
     std::string AddressFieldText() const override;
     void SetAddressFieldText(const std::string& text) override;
     void FocusAddressField() override;

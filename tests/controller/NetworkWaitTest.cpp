@@ -100,7 +100,7 @@ TEST_F(NetworkWaitTest, TheStatusLineShowsTheTestBeforeTheFirstAnswer) {
     EXPECT_TRUE(engine.EchoPending());
     EXPECT_THAT(view.Since(mark), Contains("refresh"));
     EXPECT_EQ(view.shownProbeCount, 0);
-    EXPECT_EQ(view.faces[ControlId::Run].up, "RUNR") << "RUN lights while the probe is out";
+    EXPECT_EQ(view.lamps[ControlId::Run], Lamp::Lit) << "RUN lights while the probe is out";
 }
 
 // Either way the probe in flight is neither counted nor drawn, nothing waits for

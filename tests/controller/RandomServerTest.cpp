@@ -25,9 +25,9 @@ protected:
 
     void ExpectIdleButtons() {
         EXPECT_EQ(controller.testState(), TestState::Idle);
-        EXPECT_EQ(view.faces[ControlId::Run].up, "RUNU");
-        EXPECT_EQ(view.faces[ControlId::Random].up, "RNDU");
-        EXPECT_EQ(view.faces[ControlId::StayAlive].up, "STAU");
+        EXPECT_EQ(view.lamps[ControlId::Run], Lamp::Idle);
+        EXPECT_EQ(view.lamps[ControlId::Random], Lamp::Idle);
+        EXPECT_EQ(view.lamps[ControlId::StayAlive], Lamp::Idle);
         for (const ControlId id :
              {ControlId::Run, ControlId::Random, ControlId::StayAlive, ControlId::Settings}) {
             EXPECT_TRUE(view.IsControlEnabled(id)) << RecordingTestView::Name(id);
@@ -64,9 +64,9 @@ TEST_F(RandomServerTest, RandomStartSetsTheButtonFacesInOrder) {
     LoadList("localhost\n");
     controller.OnRandom();
     EXPECT_THAT(std::vector(view.log.begin(), view.log.begin() + 17),
-                ElementsAre("faces REP RUNU", "close about", "close report", "disable RND",
-                            "faces RND RNDR", "enable RND", "disable RUN", "faces RUN RUNU",
-                            "enable RUN", "disable STA", "faces STA STAU", "enable STA",
+                ElementsAre("lamp REP idle", "close about", "close report", "disable RND",
+                            "lamp RND lit", "enable RND", "disable RUN", "lamp RUN idle",
+                            "enable RUN", "disable STA", "lamp STA idle", "enable STA",
                             "disable STA", "disable REP", "disable SET", "status 4", "paint"));
 }
 

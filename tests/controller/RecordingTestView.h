@@ -16,7 +16,7 @@ class RecordingTestView final : public TestView, public AddressFieldView {
 public:
     std::vector<std::string> log;
     std::map<ControlId, bool> enabled;
-    std::map<ControlId, FaceSet> faces;
+    std::map<ControlId, Lamp> lamps;
     std::vector<StatusPicture> pictures;
     std::string fieldText;
     std::optional<int> shownProbeCount; // in the window's title
@@ -54,9 +54,9 @@ public:
         const auto found = enabled.find(id);
         return found != enabled.end() && found->second;
     }
-    void SetFaces(ControlId id, const FaceSet& set) override {
-        faces[id] = set;
-        log.push_back("faces " + Name(id) + " " + set.up);
+    void SetLamp(ControlId id, Lamp lamp) override {
+        lamps[id] = lamp;
+        log.push_back("lamp " + Name(id) + (lamp == Lamp::Lit ? " lit" : " idle"));
     }
     std::string AddressFieldText() const override { return fieldText; }
     void SetAddressFieldText(const std::string& text) override {

@@ -10,7 +10,7 @@ using testing::ElementsAre;
 using testing::ElementsAreArray;
 using Call = FakeTimers::Call;
 
-const std::vector<std::string> kPreamble = {"faces REP RUNU", "close about", "close report"};
+const std::vector<std::string> kPreamble = {"lamp REP idle", "close about", "close report"};
 
 std::vector<std::string> Join(std::vector<std::string> a, const std::vector<std::string>& b) {
     a.insert(a.end(), b.begin(), b.end());
@@ -44,10 +44,10 @@ TEST_F(ControllerTest, RunOf32ProbesTicksEveryThirdOfASecondAndEndsOneTickAfterT
     EXPECT_THAT(view.Since(view.log.size() - 3), ElementsAre("status 0", "final", "blink marker"));
 
     timers.RunFor(500);
-    EXPECT_EQ(view.faces[ControlId::Report].up, "RUNR");
+    EXPECT_EQ(view.lamps[ControlId::Report], Lamp::Lit);
     EXPECT_EQ(controller.repBlinkOn(), 1);
     timers.RunFor(500);
-    EXPECT_EQ(view.faces[ControlId::Report].up, "RUNU");
+    EXPECT_EQ(view.lamps[ControlId::Report], Lamp::Idle);
     EXPECT_EQ(controller.repBlinkOn(), 0);
 }
 
@@ -80,16 +80,16 @@ TEST_F(ControllerTest, ModeStartsSetTheButtonFacesInOrder) {
     controller.OnRun();
     EXPECT_THAT(view.log,
                 ElementsAreArray(
-                    Join(kPreamble, {"disable RND", "faces RND RNDR", "enable RND", "disable RND",
-                                     "disable RUN", "faces RUN RUNR", "enable RUN", "disable STA",
+                    Join(kPreamble, {"disable RND", "lamp RND lit", "enable RND", "disable RND",
+                                     "disable RUN", "lamp RUN lit", "enable RUN", "disable STA",
                                      "disable REP", "disable SET", "status 1"})));
     controller.OnRun();
 
     const std::size_t mark = view.log.size();
     controller.OnStayAlive();
     EXPECT_THAT(view.Since(mark),
-                ElementsAreArray(Join(kPreamble, {"disable STA", "faces STA STAR", "enable STA",
-                                                  "disable RUN", "faces RUN RUNU", "enable RUN",
+                ElementsAreArray(Join(kPreamble, {"disable STA", "lamp STA lit", "enable STA",
+                                                  "disable RUN", "lamp RUN idle", "enable RUN",
                                                   "disable RND", "disable REP", "disable SET"})));
     EXPECT_EQ(timers.calls.back(), (Call{true, 1, 3333, 300}));
 }
@@ -100,8 +100,8 @@ TEST_F(ControllerTest, AddressCommitResolvesThenStartsARun) {
     timers.RunFor(0); // the name's answer
     EXPECT_THAT(view.log,
                 ElementsAre("resolved 127.0.0.1", "disable field", "restore", "capture",
-                            "disable RND", "faces RND RNDR", "enable RND", "disable RND",
-                            "disable RUN", "faces RUN RUNR", "enable RUN", "disable STA",
+                            "disable RND", "lamp RND lit", "enable RND", "disable RND",
+                            "disable RUN", "lamp RUN lit", "enable RUN", "disable STA",
                             "disable RND", "disable REP", "disable SET", "entry mode off"));
     EXPECT_EQ(controller.testState(), TestState::Run);
     EXPECT_EQ(target.targetAddress, 0x0100007Fu);
@@ -174,7 +174,7 @@ TEST_P(ProbeOutcome, IsClampedCountedAndStored) {
     EXPECT_EQ(controller.lastStatus(), GetParam().result.status);
     EXPECT_EQ(controller.errorCount(), GetParam().errors);
     EXPECT_EQ(history[SampleHistory::kLength - 1], GetParam().entry);
-    EXPECT_EQ(view.faces[ControlId::Run].up, "RUNU");
+    EXPECT_EQ(view.lamps[ControlId::Run], Lamp::Idle);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -279,7 +279,7 @@ TEST_F(ControllerTest, RepBlinkStopsWithSteadyFacesAndNoRedraw) {
     const std::size_t mark = view.log.size();
     controller.StopRepBlink();
     EXPECT_FALSE(timers.IsRunning(2));
-    EXPECT_THAT(view.Since(mark), ElementsAre("faces REP RUNU"));
+    EXPECT_THAT(view.Since(mark), ElementsAre("lamp REP idle"));
 }
 
 TEST_F(ControllerTest, WaitPumpingIdlesUntilItsTimeIsUp) {

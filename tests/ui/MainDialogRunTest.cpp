@@ -183,5 +183,37 @@ TEST_F(MainDialogRunTest, RefusedAddressShowsTheBannerAndStartsNothing) {
     EXPECT_TRUE(echo.requests.empty());
 }
 
+// The window turns the controller's lamps into the buttons' pictures.
+struct LampRow {
+    const char* fault;
+    int pressed;
+    int looked;
+    const char* upFace; // the picture the looked-at button must show now
+};
+
+class ModeLamps : public MainDialogRunTest, public testing::WithParamInterface<LampRow> {};
+
+TEST_P(ModeLamps, ShowWhichModeRuns) {
+    const LampRow& row = GetParam();
+    SCOPED_TRACE(row.fault);
+    Run([&row](MainDialog& made) {
+        Click(made.Window(), CenterOf(*made.Controls().Find(row.pressed)));
+        const BitmapButton& button = *made.Controls().FindButton(row.looked);
+        const Bitmap expected = Bitmap::Load(QStringLiteral(":/bitmaps/%1.bmp").arg(row.upFace));
+        EXPECT_EQ(button.Faces().Get(ButtonFace::Up).Image(), expected.Image());
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(MainDialogRunTest, ModeLamps,
+                         testing::Values(LampRow{"RUN's lamp not lit while a run goes",
+                                                 Id::kRunButton, Id::kRunButton, "RUNR"},
+                                         LampRow{"STA's lamp not lit in a stay-alive test",
+                                                 Id::kStayAliveButton, Id::kStayAliveButton,
+                                                 "STAR"},
+                                         LampRow{"RUN left lit when a stay-alive test starts",
+                                                 Id::kStayAliveButton, Id::kRunButton, "RUNU"},
+                                         LampRow{"RND given another mode's pictures",
+                                                 Id::kRandomButton, Id::kRandomButton, "RNDR"}));
+
 } // namespace
 } // namespace lumet::test

@@ -28,7 +28,7 @@ public:
 
     void EnableControl(ControlId id, bool enable) override { enabled_[id] = enable; }
     bool IsControlEnabled(ControlId id) const override;
-    void SetFaces(ControlId, const FaceSet&) override {}
+    void SetLamp(ControlId, Lamp) override {}
     std::string AddressFieldText() const override { return addressField_; }
     void SetAddressFieldText(const std::string& text) override { addressField_ = text; }
     void FocusAddressField() override {}
