@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <memory>
 #include <string_view>
 
 namespace lumet::cli {
@@ -23,6 +22,7 @@ struct Command {
     std::string_view argument; // shown as the positional argument's name
     std::string_view argumentHelp;
     std::string_view description;
+    bool isTest; // a test mode: it writes the reports and may --save its settings
 };
 
 constexpr std::string_view kTargetHelp =
@@ -34,16 +34,18 @@ constexpr std::array kCommands = {
     Command{"probe", "sends N probes one second apart (default 4) and rates them", "TARGET",
             kTargetHelp,
             "Sends N probes one second apart and prints a line each, then the statistics and "
-            "the rating."},
+            "the rating.",
+            false},
     Command{"run", "a test of PingCount probes, one every PingInterval seconds", "TARGET",
             kTargetHelp,
             "A test of PingCount probes, one every PingInterval seconds, as RUN in "
-            "the window."},
+            "the window.",
+            true},
     Command{"stay", "probes every StayAliveInterval seconds until Ctrl+C", "TARGET", kTargetHelp,
-            "Probes every StayAliveInterval seconds until Ctrl+C, as STA in the window."},
+            "Probes every StayAliveInterval seconds until Ctrl+C, as STA in the window.", true},
     Command{"random", "tests the first host of LISTFILE that resolves", "LISTFILE",
             "a server list: one host name or address a line",
-            "Tests the first host of LISTFILE that resolves, as RND in the window."},
+            "Tests the first host of LISTFILE that resolves, as RND in the window.", true},
 };
 
 struct IntOption {
@@ -69,15 +71,8 @@ constexpr std::array kIntOptions = {
 };
 
 bool Takes(std::string_view commands, std::string_view command) {
-    std::size_t start = 0;
-    while (start <= commands.size()) {
-        const std::size_t end = std::min(commands.find(' ', start), commands.size());
-        if (commands.substr(start, end - start) == command) {
-            return true;
-        }
-        start = end + 1;
-    }
-    return false;
+    const std::string padded = " " + std::string(commands) + " ";
+    return padded.find(" " + std::string(command) + " ") != std::string::npos;
 }
 
 QString Q(std::string_view text) {
@@ -155,22 +150,17 @@ ParseOutcome ParseCommand(const Command& command, const QStringList& words,
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     std::string description(command.description);
-    if (command.name != "probe") {
+    if (command.isTest) {
         description += kReportsWritten;
     }
     parser.setApplicationDescription(Q(description));
     parser.addOption(kHelp);
-    std::vector<std::unique_ptr<QCommandLineOption>> intOptions;
     for (const IntOption& option : kIntOptions) {
         if (Takes(option.commands, command.name)) {
-            intOptions.push_back(std::make_unique<QCommandLineOption>(
-                Q(option.name), Q(option.help), Q(option.valueName)));
-            parser.addOption(*intOptions.back());
-        } else {
-            intOptions.push_back(nullptr);
+            parser.addOption({Q(option.name), Q(option.help), Q(option.valueName)});
         }
     }
-    if (command.name != "probe") {
+    if (command.isTest) {
         parser.addOption(kSave);
     }
     parser.addOption(kFormat);
@@ -189,12 +179,11 @@ ParseOutcome ParseCommand(const Command& command, const QStringList& words,
 
     CommandLine line;
     line.command = command.name;
-    for (std::size_t i = 0; i < kIntOptions.size(); ++i) {
-        if (!intOptions[i] || !parser.isSet(*intOptions[i])) {
+    for (const IntOption& option : kIntOptions) {
+        if (!Takes(option.commands, command.name) || !parser.isSet(Q(option.name))) {
             continue;
         }
-        const IntOption& option = kIntOptions[i];
-        const std::string text = Std(parser.value(*intOptions[i]));
+        const std::string text = Std(parser.value(Q(option.name)));
         const std::optional<int> value = ParseInt(text);
         if (!value || *value < option.minimum || *value > option.maximum) {
             return Refuse("--" + std::string(option.name) + " takes a whole number from " +
@@ -203,7 +192,7 @@ ParseOutcome ParseCommand(const Command& command, const QStringList& words,
         }
         line.*(option.field) = *value;
     }
-    line.save = command.name != "probe" && parser.isSet(kSave);
+    line.save = command.isTest && parser.isSet(kSave);
     const QString format = parser.value(kFormat);
     if (format == "json") {
         line.format = OutputFormat::Json;
