@@ -2,7 +2,6 @@
 
 #include "pingtest/StartTime.h"
 #include "platform/icmp/IcmpStatus.h"
-#include "probe/IcmpStatusTexts.h"
 
 #include <algorithm>
 #include <climits>
@@ -20,24 +19,6 @@ constexpr std::uint32_t kMaxShownRtt = 1000;
 // profile would otherwise spin the processor.
 constexpr std::uint32_t kMinTickPeriodMs = 10;
 
-const char* const kMissingListWarning = "The file RANDOM.LST which should\n"
-                                        "reside in program directory was\n"
-                                        "not found, or file is corrupted.\n"
-                                        "Reinstall application, or recreate\n"
-                                        "missing file.\n";
-const char* const kUsedUpWarning = "The file RANDOM.LST does not\n"
-                                   "contains enough valid entries.\n"
-                                   "Please recreate server list. \n";
-const char* const kWarningCaption = "Lumet Warning";
-const char* const kNoticeCaption = "Lumet Notice";
-
-std::string EliminationNotice(const std::string& entry) {
-    return "The address " + entry +
-           "\n"
-           "seems to be pretty dead, and\n"
-           "should be removed from the list. \n";
-}
-
 // Settings come from the profile unchecked, so the product may not fit an int.
 int CyclePeriodMs(int intervalSeconds) {
     const long long period = static_cast<long long>(intervalSeconds) * 1000;
@@ -48,10 +29,9 @@ int CyclePeriodMs(int intervalSeconds) {
 
 TestController::TestController(ProbeEngine& engine, TargetResolver& resolver, TargetStrings& target,
                                SampleHistory& history, PingSettings& settings, TestView& view,
-                               Timers& timers, MessagePump& pump, Clock& clock,
-                               MessageBoxes& messages)
+                               Timers& timers, MessagePump& pump, Clock& clock)
     : engine_(engine), resolver_(resolver), target_(target), history_(history), settings_(settings),
-      view_(view), timers_(timers), pump_(pump), clock_(clock), messages_(messages),
+      view_(view), timers_(timers), pump_(pump), clock_(clock),
       random_(static_cast<std::uint32_t>(clock.Now())),
       // Stay-alive and StopTest read the planned count before any run has set it.
       // Starting from the configured count keeps it positive, so the loss penalty
@@ -341,7 +321,7 @@ void TestController::OnProbeNotSent() {
     timers_.KillTimer(kProbeTimerId);
     tickHeldByProbe_ = false;
     ChangeLamp(ControlId::Run, Lamp::Idle);
-    messages_.ShowMessage(kWarningCaption, MessageIcon::Warning, IcmpPermissionAdvice());
+    view_.Warn(TestProblem::IcmpNotPermitted);
     testState_ = TestState::Idle;
     StopTest();
 }
@@ -360,13 +340,13 @@ void TestController::StopRepBlink() {
 
 void TestController::LoadServerList(const std::filesystem::path& path) {
     if (!serverList_.Load(path)) {
-        messages_.ShowMessage(kWarningCaption, MessageIcon::Warning, kMissingListWarning);
+        view_.Warn(TestProblem::ServerListUnreadable);
         testState_ = TestState::Idle;
         StopTest();
         return;
     }
     if (serverList_.empty()) {
-        messages_.ShowMessage(kWarningCaption, MessageIcon::Warning, kUsedUpWarning);
+        view_.Warn(TestProblem::ServerListUsedUp);
         testState_ = TestState::Idle;
     }
 }
@@ -401,8 +381,7 @@ void TestController::PickRandomServer() {
             return;
         }
         serverList_.Remove(index);
-        messages_.ShowMessage(kNoticeCaption, MessageIcon::Information,
-                              EliminationNotice(target_.targetText));
+        view_.NoticeDroppedServer(target_.targetText);
         if (superseded()) {
             return;
         }
@@ -439,7 +418,7 @@ bool TestController::AwaitTargetResolution(const std::function<bool()>& supersed
 }
 
 void TestController::ListUsedUp() {
-    messages_.ShowMessage(kWarningCaption, MessageIcon::Warning, kUsedUpWarning);
+    view_.Warn(TestProblem::ServerListUsedUp);
     testState_ = TestState::Idle;
     StopTest();
 }

@@ -7,7 +7,6 @@
 #include "pingtest/TestState.h"
 #include "pingtest/TestView.h"
 #include "platform/clock/Clock.h"
-#include "platform/dialogs/MessageBoxes.h"
 #include "platform/events/MessagePump.h"
 #include "platform/events/Timers.h"
 #include "probe/ProbeEngine.h"
@@ -36,7 +35,7 @@ public:
 
     TestController(ProbeEngine& engine, TargetResolver& resolver, TargetStrings& target,
                    SampleHistory& history, PingSettings& settings, TestView& view, Timers& timers,
-                   MessagePump& pump, Clock& clock, MessageBoxes& messages);
+                   MessagePump& pump, Clock& clock);
 
     // A probe still out is abandoned: its answer must not reach a controller that
     // is gone.
@@ -128,7 +127,6 @@ private:
     Timers& timers_;
     MessagePump& pump_;
     Clock& clock_;
-    MessageBoxes& messages_;
 
     ServerList serverList_;
     RandomGenerator random_;

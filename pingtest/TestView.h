@@ -33,6 +33,13 @@ enum class StatusPicture : int {
     Eliminated = 5,
 };
 
+// What kept a test from starting or going on; the window words it for the user.
+enum class TestProblem {
+    ServerListUnreadable, // missing, too large or not a file
+    ServerListUsedUp,     // no entries left to draw from
+    IcmpNotPermitted,     // the host refused to send the probe
+};
+
 // What the test controller needs of the main window. The window implements it;
 // tests and the console front end use their own.
 class TestView {
@@ -73,6 +80,12 @@ public:
     virtual void Paint() = 0;
     // The probes of the test so far, which the window shows in its title.
     virtual void ShowProbeCount(int probes) = 0;
+
+    // Tells the user about a problem and waits until they have read it.
+    virtual void Warn(TestProblem problem) = 0;
+    // Tells the user that a server list entry did not resolve and was dropped from
+    // the list for this session.
+    virtual void NoticeDroppedServer(const std::string& entry) = 0;
 
     // Panels; each close does nothing when the panel is not open.
     virtual void CloseAboutPanel() = 0;

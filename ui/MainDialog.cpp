@@ -87,10 +87,10 @@ MainDialog::MainDialog(MainDialogServices services, const std::vector<std::uint8
       addressZone_(window_, controls_.AddressField(), *this),
       view_(MainDialogView::Parts{window_, controls_, buffers_, objects_, panels_, addressZone_,
                                   exchange_, history_, target_, services_.pump, services_.clock,
-                                  [this] { SaveAndExit(); }}),
+                                  services_.messages, [this] { SaveAndExit(); }}),
       resolver_(engine_, target_, view_, services_.messages),
       controller_(engine_, resolver_, target_, history_, settings_, view_, window_.GetTimers(),
-                  services_.pump, services_.clock, services_.messages),
+                  services_.pump, services_.clock),
       overlay_(window_, buffers_, panels_, report_, hover_, controls_.AddressField(), controller_),
       widget_(&window_.Widget()),
       skin_(Bitmap::Load(QStringLiteral(":/bitmaps/%1.bmp").arg(ResourceId::kSkin))) {

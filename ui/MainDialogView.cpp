@@ -46,7 +46,8 @@ int DialogIdOf(ControlId id) {
 } // namespace
 
 MainDialogView::MainDialogView(Parts parts)
-    : parts_(std::move(parts)), canvas_(parts_.window), activity_(parts_.window) {}
+    : parts_(std::move(parts)), messages_(parts_.messages), canvas_(parts_.window),
+      activity_(parts_.window) {}
 
 Control* MainDialogView::Find(ControlId id) const {
     return parts_.controls.Find(DialogIdOf(id));

@@ -14,6 +14,7 @@
 #include "ui/DisplayBuffers.h"
 #include "ui/DisplayPanels.h"
 #include "ui/MainDialogControls.h"
+#include "ui/TestMessages.h"
 #include "ui/WindowUserActivity.h"
 
 #include <functional>
@@ -40,6 +41,7 @@ public:
         const TargetStrings& target;
         MessagePump& pump;
         const Clock& clock;
+        MessageBoxes& messages;
         // Writes the settings and ends the program.
         std::function<void()> saveAndExit;
     };
@@ -69,6 +71,10 @@ public:
     void BlinkAverageMarker() override;
     void Paint() override;
     void ShowProbeCount(int probes) override;
+    void Warn(TestProblem problem) override { messages_.Warn(problem); }
+    void NoticeDroppedServer(const std::string& entry) override {
+        messages_.NoticeDroppedServer(entry);
+    }
     void CloseAboutPanel() override;
     void CloseReportPanel() override;
     void CloseSettingsPanelDiscarding() override;
@@ -88,6 +94,7 @@ private:
 
     Parts parts_;
     const TestController* controller_ = nullptr;
+    TestMessages messages_;
     ClientWindowCanvas canvas_;
     WindowUserActivity activity_;
     int averageMarkerX_ = 0;

@@ -1,13 +1,12 @@
 #include "probe/IcmpStatusTexts.h"
 #include "tests/support/RecordingMessageBoxes.h"
 #include "tools/lumet-cli/ConsoleMessageBoxes.h"
-#include "tools/lumet-cli/ListNamingMessages.h"
 #include "tools/lumet-cli/PictureModule.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
 
-// How the window's messages read on a terminal, and which file they name.
+// How the window's messages read on a terminal.
 
 namespace lumet::cli {
 namespace {
@@ -48,41 +47,6 @@ TEST(ConsoleMessageBoxes, TheIcmpAdviceKeepsEachCommandWhole) {
               std::string::npos)
         << err.str();
 }
-
-struct NamingRow {
-    const char* fault;
-    std::string listFile;
-    std::string text;
-    std::string shown;
-};
-
-class ListNaming : public testing::TestWithParam<NamingRow> {};
-
-TEST_P(ListNaming, NamesTheFileTheUserGave) {
-    const NamingRow& row = GetParam();
-    SCOPED_TRACE(row.fault);
-    test::RecordingMessageBoxes recorded;
-    ListNamingMessages messages(recorded, row.listFile);
-    messages.ShowMessage("Lumet Warning", MessageIcon::Warning, row.text);
-    messages.ShowApplicationMessage(row.text);
-    ASSERT_EQ(recorded.shown.size(), 2u);
-    EXPECT_EQ(recorded.shown[0].text, row.shown);
-    EXPECT_EQ(recorded.shown[0].caption, "Lumet Warning");
-    EXPECT_EQ(recorded.shown[1].text, row.shown);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    ListNamingMessages, ListNaming,
-    testing::Values(NamingRow{"a warning about RANDOM.LST for a list the user named",
-                              "/srv/lists/eu.lst", "The file RANDOM.LST does not\ncontains",
-                              "The file /srv/lists/eu.lst does not\ncontains"},
-                    NamingRow{"a name containing RANDOM.LST replaced again and again",
-                              "RANDOM.LST.old", "RANDOM.LST and RANDOM.LST",
-                              "RANDOM.LST.old and RANDOM.LST.old"},
-                    NamingRow{"texts changed in a command without a list", "",
-                              "The file RANDOM.LST", "The file RANDOM.LST"},
-                    NamingRow{"other texts touched", "x.lst", "The address a.test\nseems dead",
-                              "The address a.test\nseems dead"}));
 
 TEST(PictureModule, AMissingModuleFailsTheWriteWithItsPath) {
     test::RecordingMessageBoxes messages;

@@ -10,6 +10,7 @@
 #include "tools/lumet-cli/TextProbeOutput.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 #include <sstream>
 
 namespace lumet::cli {
@@ -46,10 +47,10 @@ protected:
     std::ostringstream out;
     std::ostringstream err;
     TextProbeOutput output{out};
-    ConsoleTestView view{engine, history, target, output, err};
+    ConsoleTestView view{engine, history, target, output, err, "eu.lst"};
     TargetResolver targetResolver{engine, target, view, messages};
     TestController controller{engine, targetResolver, target, history, settings,
-                              view,   timers,         pump,   clock,   messages};
+                              view,   timers,         pump,   clock};
 };
 
 TEST_F(ConsoleTestViewTest, PrintsEachProbeOnceAsItIsStored) {
@@ -70,6 +71,49 @@ TEST_F(ConsoleTestViewTest, WrongAddressNamesTheTarget) {
     EXPECT_NE(err.str().find("wrong address 'Host'"), std::string::npos);
     EXPECT_FALSE(timers.IsRunning(TestController::kProbeTimerId));
 }
+
+struct TellingRow {
+    const char* fault;
+    std::optional<TestProblem> problem; // none: the entry "dead\x1b[2J" was dropped
+    std::vector<const char*> passages;  // each found on stderr, in this order
+};
+
+class ConsoleTelling : public ConsoleTestViewTest,
+                       public testing::WithParamInterface<TellingRow> {};
+
+TEST_P(ConsoleTelling, NamesTheListTheUserGaveOnStderr) {
+    const TellingRow& row = GetParam();
+    SCOPED_TRACE(row.fault);
+    ConsoleTestView named{engine, history, target, output, err, "/srv/lists/eu.lst"};
+    if (row.problem) {
+        named.Warn(*row.problem);
+    } else {
+        named.NoticeDroppedServer("dead\x1b[2J");
+    }
+    EXPECT_TRUE(out.str().empty()) << out.str();
+    std::size_t at = 0;
+    for (const char* passage : row.passages) {
+        at = err.str().find(passage, at);
+        EXPECT_NE(at, std::string::npos) << passage << " in\n" << err.str();
+    }
+    EXPECT_EQ(err.str().back(), '\n');
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ConsoleTestView, ConsoleTelling,
+    testing::Values(TellingRow{"the window's RANDOM.LST named for a list the user gave",
+                               TestProblem::ServerListUsedUp,
+                               {"lumet-cli: ", "/srv/lists/eu.lst"}},
+                    TellingRow{"an unreadable list not named",
+                               TestProblem::ServerListUnreadable,
+                               {"lumet-cli: ", "/srv/lists/eu.lst"}},
+                    TellingRow{
+                        "the ICMP commands run together, so they cannot be pasted",
+                        TestProblem::IcmpNotPermitted,
+                        {"\n    sudo sysctl -w net.ipv4.ping_group_range=", "\n    sudo setcap "}},
+                    TellingRow{"a list entry's escape sequence reaching the terminal",
+                               std::nullopt,
+                               {"lumet-cli: dead\\x1B[2J", "/srv/lists/eu.lst"}}));
 
 } // namespace
 } // namespace lumet::cli

@@ -101,7 +101,7 @@ protected:
     SampleHistory history;
     PingSettings settings;
     TestController controller{engine, targetResolver, target, history, settings,
-                              view,   timers,         pump,   clock,   messages};
+                              view,   timers,         pump,   clock};
     std::vector<Tick> ticks;
 };
 

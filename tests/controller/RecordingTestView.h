@@ -20,6 +20,8 @@ public:
     std::vector<StatusPicture> pictures;
     std::string fieldText;
     std::optional<int> shownProbeCount; // in the window's title
+    // What the user was told, one line each: "warn <problem>" or "dropped <entry>".
+    std::vector<std::string> told;
     bool settingsOpen = false;
     bool entryMode = false;
 
@@ -84,6 +86,22 @@ public:
     void ShowProbeCount(int probes) override {
         shownProbeCount = probes;
         log.push_back("count " + std::to_string(probes));
+    }
+    void Warn(TestProblem problem) override {
+        switch (problem) {
+        case TestProblem::ServerListUnreadable:
+            told.push_back("warn unreadable list");
+            return;
+        case TestProblem::ServerListUsedUp:
+            told.push_back("warn used-up list");
+            return;
+        case TestProblem::IcmpNotPermitted:
+            told.push_back("warn icmp not permitted");
+            return;
+        }
+    }
+    void NoticeDroppedServer(const std::string& entry) override {
+        told.push_back("dropped " + entry);
     }
     void CloseAboutPanel() override { log.push_back("close about"); }
     void CloseReportPanel() override { log.push_back("close report"); }

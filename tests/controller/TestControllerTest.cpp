@@ -226,7 +226,7 @@ TEST_F(ControllerTest, PlannedCountStartsPositive) {
         PingSettings configured;
         configured.PingCount = pingCount;
         const TestController fresh(engine, targetResolver, target, history, configured, view,
-                                   timers, pump, clock, messages);
+                                   timers, pump, clock);
         EXPECT_EQ(fresh.plannedCount(), std::max(pingCount, 1)) << pingCount;
     }
 }

@@ -1,14 +1,16 @@
 #include "tools/lumet-cli/ConsoleTestView.h"
 
 #include "pingtest/Rating.h"
+#include "probe/IcmpStatusTexts.h"
 #include "tools/lumet-cli/TerminalText.h"
 
 namespace lumet::cli {
 
 ConsoleTestView::ConsoleTestView(const ProbeEngine& engine, const SampleHistory& history,
                                  const TargetStrings& target, ProbeOutput& output,
-                                 std::ostream& err)
-    : engine_(engine), history_(history), target_(target), output_(output), err_(err) {}
+                                 std::ostream& err, std::string listFile)
+    : engine_(engine), history_(history), target_(target), output_(output), err_(err),
+      listFile_(std::move(listFile)) {}
 
 bool ConsoleTestView::IsControlEnabled(ControlId id) const {
     const auto found = enabled_.find(id);
@@ -20,6 +22,25 @@ void ConsoleTestView::SetStatusPicture(StatusPicture picture) {
     if (picture == StatusPicture::SeekingTarget) {
         output_.Trying(target_.targetText);
     }
+}
+
+void ConsoleTestView::Warn(TestProblem problem) {
+    switch (problem) {
+    case TestProblem::ServerListUnreadable:
+        err_ << "lumet-cli: cannot read the list " << Printable(listFile_) << '\n';
+        return;
+    case TestProblem::ServerListUsedUp:
+        err_ << "lumet-cli: no entry of the list " << Printable(listFile_) << " is left to try\n";
+        return;
+    case TestProblem::IcmpNotPermitted:
+        err_ << IcmpPermissionAdvice();
+        return;
+    }
+}
+
+void ConsoleTestView::NoticeDroppedServer(const std::string& entry) {
+    err_ << "lumet-cli: " << Printable(entry) << ": no address found, dropped from the list "
+         << Printable(listFile_) << '\n';
 }
 
 void ConsoleTestView::RefreshDisplays() {

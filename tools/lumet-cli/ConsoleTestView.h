@@ -11,15 +11,18 @@
 #include <map>
 #include <ostream>
 #include <string>
+#include <utility>
 
 namespace lumet::cli {
 
-// The test's window on a console: a line per probe instead of the graph, and the
-// rating position kept the way the scale markers keep it.
+// The test's window on a console: a line per probe instead of the graph, the
+// rating position kept the way the scale markers keep it, and problems told on the
+// error stream naming `listFile`, the server list the user gave (if any).
 class ConsoleTestView final : public TestView, public AddressFieldView {
 public:
     ConsoleTestView(const ProbeEngine& engine, const SampleHistory& history,
-                    const TargetStrings& target, ProbeOutput& output, std::ostream& err);
+                    const TargetStrings& target, ProbeOutput& output, std::ostream& err,
+                    std::string listFile);
 
     // The controller is created after its view; it must be attached before any test.
     void Attach(const TestController& controller) { controller_ = &controller; }
@@ -41,6 +44,8 @@ public:
     void BlinkAverageMarker() override {}
     void Paint() override {}
     void ShowProbeCount(int) override {}
+    void Warn(TestProblem problem) override;
+    void NoticeDroppedServer(const std::string& entry) override;
     void CloseAboutPanel() override {}
     void CloseReportPanel() override {}
     void CloseSettingsPanelDiscarding() override {}
@@ -59,6 +64,7 @@ private:
     const TargetStrings& target_;
     ProbeOutput& output_;
     std::ostream& err_;
+    std::string listFile_;
     const TestController* controller_ = nullptr;
     std::map<ControlId, bool> enabled_;
     std::string addressField_;

@@ -9,7 +9,6 @@
 #include "report/TextReport.h"
 #include "tools/lumet-cli/ConsoleTestView.h"
 #include "tools/lumet-cli/ExitStatus.h"
-#include "tools/lumet-cli/ListNamingMessages.h"
 #include "tools/lumet-cli/TerminalText.h"
 
 #include <csignal>
@@ -50,11 +49,10 @@ int RunTestCommand(const CommandLine& line, ProbeEngine& engine, ConsoleEventLoo
     SampleHistory history;
     history.ResetHistory();
     const std::unique_ptr<ProbeOutput> output = MakeProbeOutput(line.format, out, err);
-    ConsoleTestView view(engine, history, target, *output, err);
-    ListNamingMessages namedMessages(messages, line.command == "random" ? line.argument : "");
-    TargetResolver resolver(engine, target, view, namedMessages);
-    TestController controller(engine, resolver, target, history, settings, view, loop, loop, clock,
-                              namedMessages);
+    ConsoleTestView view(engine, history, target, *output, err,
+                         line.command == "random" ? line.argument : "");
+    TargetResolver resolver(engine, target, view, messages);
+    TestController controller(engine, resolver, target, history, settings, view, loop, loop, clock);
     view.Attach(controller);
     loop.OnTick([&controller](int id) { controller.OnTimer(id); });
     int interruptedBy = 0;
