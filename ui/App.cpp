@@ -9,6 +9,7 @@
 #include "platform/window/QtBeep.h"
 #include "platform/window/QtMessageBoxes.h"
 #include "platform/window/QtMessagePump.h"
+#include "platform/window/QtTimerSource.h"
 #include "ui/HelpViewer.h"
 #include "ui/InstalledFiles.h"
 #include "ui/MainDialog.h"
@@ -36,11 +37,12 @@ int App::Run() {
     SystemResolver resolver(watcher);
     SystemClock clock;
     QtMessagePump pump;
+    QtTimerSource timers;
     QtBeep beep;
     HelpViewer help(messages);
     const FilePlaces places = PrepareFilePlaces(messages);
-    MainDialog dialog(MainDialogServices{echo, resolver, clock, pump, profile, messages, beep, help,
-                                         places.serverListFile, places.helpFile},
+    MainDialog dialog(MainDialogServices{echo, resolver, clock, pump, timers, profile, messages,
+                                         beep, help, places.serverListFile, places.helpFile},
                       dialogTemplate);
     messages.SetOwner(&dialog.Window().Widget());
     return RunDialog(dialog);

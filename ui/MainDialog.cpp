@@ -78,7 +78,8 @@ ExportServices MainDialog::ExportsOf(const MainDialogServices& services,
 
 MainDialog::MainDialog(MainDialogServices services, const std::vector<std::uint8_t>& dialogTemplate)
     : services_(std::move(services)), template_(UsableTemplate(dialogTemplate)),
-      window_(*this, services_.beep), controls_(window_, template_, hover_, *this),
+      window_(*this, services_.beep, services_.timers),
+      controls_(window_, template_, hover_, *this),
       exchange_(controls_, target_, fields_, services_.messages),
       engine_(services_.echo, services_.resolver),
       report_(*this, *this, services_.messages, ExportsOf(services_, qtExports_)),

@@ -3,6 +3,7 @@
 #include "platform/clock/Clock.h"
 #include "platform/dialogs/MessageBoxes.h"
 #include "platform/events/MessagePump.h"
+#include "platform/events/TimerSource.h"
 #include "platform/icmp/IcmpEcho.h"
 #include "platform/net/Resolver.h"
 #include "platform/profile/Profile.h"
@@ -22,6 +23,7 @@ struct MainDialogServices {
     Resolver& resolver;
     Clock& clock;
     MessagePump& pump;
+    TimerSource& timers;
     Profile& profile;
     MessageBoxes& messages;
     Beep& beep;

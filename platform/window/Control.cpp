@@ -1,7 +1,7 @@
 #include "platform/window/Control.h"
 
+#include "platform/events/TimerSet.h"
 #include "platform/window/DialogWindow.h"
-#include "platform/window/WindowTimers.h"
 
 #include <algorithm>
 
@@ -10,6 +10,15 @@ namespace lumet {
 namespace {
 
 const InputMessage kNoMessage{};
+
+// The timers of a control outside any window, which gets no ticks.
+class DetachedTimers final : public TimerSet {
+public:
+    void SetTimer(int, std::uint32_t) override {}
+    void KillTimer(int) override {}
+    void KillAll() override {}
+    bool IsRunning(int) const override { return false; }
+};
 
 } // namespace
 
@@ -113,8 +122,13 @@ Point Control::CursorPos() const {
 }
 
 Timers& Control::GetTimers() {
+    if (!timers_ && window_ != nullptr) {
+        timers_ = window_->timerSource_.MakeTimers([this](int id) { OnTimer(id); });
+    }
     if (!timers_) {
-        timers_ = std::make_unique<WindowTimers>([this](int id) { OnTimer(id); });
+        // The stand-in keeps no state, so one serves every control outside a window.
+        static DetachedTimers detached;
+        return detached;
     }
     return *timers_;
 }

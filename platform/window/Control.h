@@ -15,7 +15,7 @@ namespace lumet {
 
 class DialogWindow;
 class Timers;
-class WindowTimers;
+class TimerSet;
 
 enum class ControlKind { Button, Static, Edit };
 
@@ -135,7 +135,7 @@ private:
     bool tabStop_;
     Rect invalid_;
     DialogWindow* window_ = nullptr;
-    std::unique_ptr<WindowTimers> timers_;
+    std::unique_ptr<TimerSet> timers_;
 };
 
 } // namespace lumet

@@ -28,15 +28,16 @@ Rect FromQRect(const QRect& rect) {
 
 } // namespace
 
-DialogWindow::DialogWindow(DialogHandler& handler, Beep& beep)
-    : handler_(handler), beep_(beep), timers_([this](int id) { handler_.OnTimer(id); }),
+DialogWindow::DialogWindow(DialogHandler& handler, Beep& beep, TimerSource& timers)
+    : handler_(handler), beep_(beep), timerSource_(timers),
+      timers_(timers.MakeTimers([this](int id) { handler_.OnTimer(id); })),
       target_(std::make_unique<MessageTarget>(*this)),
       widget_(std::make_unique<HostWidget>(*this)) {
     surface_.SetScreenUpdate([this](const Rect& area) { widget_->UpdateScreen(area); });
 }
 
 DialogWindow::~DialogWindow() {
-    timers_.KillAll();
+    timers_->KillAll();
     if (capture_ != nullptr) {
         widget_->releaseMouse();
     }
@@ -77,7 +78,7 @@ int DialogWindow::RunModal() {
     focus_ = nullptr;
     RefreshCaret();
     widget_->hide();
-    timers_.KillAll();
+    timers_->KillAll();
     handler_.OnDestroy();
     modalRunning_ = false;
     return result_;

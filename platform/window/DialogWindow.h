@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/events/TimerSource.h"
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/Point.h"
 #include "platform/gdi/Rect.h"
@@ -13,7 +14,6 @@
 #include "platform/window/PointerState.h"
 #include "platform/window/UpdateRegion.h"
 #include "platform/window/WindowSurface.h"
-#include "platform/window/WindowTimers.h"
 
 #include <QIcon>
 #include <cstdint>
@@ -58,8 +58,9 @@ public:
     static constexpr int kCollapsedHeight = WindowSurface::kCollapsedHeight;
     static constexpr int kExtendedHeight = WindowSurface::kHeight;
 
-    // A QApplication must exist. The window starts hidden.
-    DialogWindow(DialogHandler& handler, Beep& beep);
+    // A QApplication must exist. The window starts hidden. The window and its
+    // controls take their timers from `timers`, which must outlive them.
+    DialogWindow(DialogHandler& handler, Beep& beep, TimerSource& timers);
     ~DialogWindow();
 
     DialogWindow(const DialogWindow&) = delete;
@@ -102,7 +103,7 @@ public:
     std::intptr_t SendMessage(int message, std::uintptr_t wParam = 0, std::intptr_t lParam = 0);
 
     // The dialog's timers; ticks arrive in the handler's OnTimer.
-    WindowTimers& GetTimers() { return timers_; }
+    TimerSet& GetTimers() { return *timers_; }
 
     // Controls, in z-order and tab order.
     void AddControl(Control& control);
@@ -203,7 +204,8 @@ private:
     Beep& beep_;
     WindowSurface surface_;
     UpdateRegion invalid_;
-    WindowTimers timers_;
+    TimerSource& timerSource_;
+    std::unique_ptr<TimerSet> timers_;
     std::vector<Control*> controls_;
     Control* focus_ = nullptr;
     Control* capture_ = nullptr;

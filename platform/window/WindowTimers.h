@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/events/Timers.h"
+#include "platform/events/TimerSet.h"
 
 #include <QObject>
 #include <functional>
@@ -14,7 +14,7 @@ namespace lumet {
 // tick is one period after that, so the missed ticks collapse into one. A timer's
 // tick is never delivered again while its own handler is still running (for example
 // inside a message loop that the handler runs).
-class WindowTimers final : public QObject, public Timers {
+class WindowTimers final : public QObject, public TimerSet {
 public:
     using TickHandler = std::function<void(int id)>;
 
@@ -27,9 +27,8 @@ public:
     // A period below 10 ms runs at 10 ms, the window system's minimum.
     void SetTimer(int id, std::uint32_t periodMs) override;
     void KillTimer(int id) override;
-    void KillAll();
-
-    bool IsRunning(int id) const { return qtIds_.contains(id); }
+    void KillAll() override;
+    bool IsRunning(int id) const override { return qtIds_.contains(id); }
 
 protected:
     void timerEvent(QTimerEvent* event) override;

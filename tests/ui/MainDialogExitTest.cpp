@@ -21,8 +21,8 @@ protected:
     // exit code.
     int RunProgram(const std::function<void(MainDialog&)>& script) {
         MainDialog& made = Make();
-        QTimer::singleShot(0, [&made, &script] {
-            ASSERT_TRUE(QTest::qWaitFor([&made] { return made.Overlay().PassCount() > 0; }, 5000));
+        QTimer::singleShot(0, [this, &made, &script] {
+            ASSERT_TRUE(WaitFor([&made] { return made.Overlay().PassCount() > 0; }));
             Settle();
             script(made);
         });
@@ -32,7 +32,7 @@ protected:
 
 TEST_F(MainDialogExitTest, QuitButtonSavesTheSettingsAndThePosition) {
     Store("PingCount", 7);
-    const int exitCode = RunProgram([](MainDialog& made) {
+    const int exitCode = RunProgram([this](MainDialog& made) {
         made.Window().MoveTo(Point{30, 20});
         Settle();
         Click(made.Window(), CenterOf(*made.Controls().Find(Id::kQuitButton)));
@@ -47,27 +47,28 @@ TEST_F(MainDialogExitTest, QuitButtonSavesTheSettingsAndThePosition) {
 }
 
 TEST_F(MainDialogExitTest, EscapeEndsWithCancelAndSavesOnce) {
-    const int exitCode = RunProgram([](MainDialog& made) { Press(made.Window(), Key::Escape); });
+    const int exitCode =
+        RunProgram([this](MainDialog& made) { Press(made.Window(), Key::Escape); });
     EXPECT_EQ(exitCode, 0);
     EXPECT_EQ(Stored("PingInterval"), 1);
     EXPECT_TRUE(Stored("LeftPos").has_value());
 }
 
 TEST_F(MainDialogExitTest, WindowManagerCloseSavesLikeEscape) {
-    const int exitCode = RunProgram([](MainDialog& made) { made.Window().DeliverClose(); });
+    const int exitCode = RunProgram([this](MainDialog& made) { made.Window().DeliverClose(); });
     EXPECT_EQ(exitCode, 0);
     EXPECT_EQ(Stored("PingCount"), 32);
 }
 
 TEST_F(MainDialogExitTest, AnOkEndSavesNothing) {
-    const int exitCode = RunProgram([](MainDialog& made) { made.Window().EndDialog(kIdOk); });
+    const int exitCode = RunProgram([this](MainDialog& made) { made.Window().EndDialog(kIdOk); });
     EXPECT_EQ(exitCode, 0);
     EXPECT_FALSE(Stored("PingCount").has_value());
     EXPECT_FALSE(StoredText("LastIPAddr").has_value());
 }
 
 TEST_F(MainDialogExitTest, EnterOutsideTheAddressFieldDoesNotEndTheProgram) {
-    RunProgram([](MainDialog& made) {
+    RunProgram([this](MainDialog& made) {
         Click(made.Window(), CenterOf(*made.Controls().Find(Id::kSettingsButton)));
         Click(made.Window(), CenterOf(*made.Controls().Find(Id::kSettingsButton)));
         Press(made.Window(), Key::Return, U'\r');
@@ -79,8 +80,8 @@ TEST_F(MainDialogExitTest, EnterOutsideTheAddressFieldDoesNotEndTheProgram) {
 
 TEST_F(MainDialogExitTest, QuitDuringATestStopsItAndSaves) {
     Store("PingCount", 50);
-    const int exitCode = RunProgram([](MainDialog& made) {
-        const MouseWiggler wiggler(made.Window());
+    const int exitCode = RunProgram([this](MainDialog& made) {
+        const MouseWiggler wiggler(timers, made.Window());
         Click(made.Window(), CenterOf(*made.Controls().Find(Id::kRunButton)));
         ASSERT_EQ(made.Controller().testState(), TestState::Run);
         Click(made.Window(), CenterOf(*made.Controls().Find(Id::kQuitButton)));
@@ -95,7 +96,7 @@ TEST_F(MainDialogExitTest, SettingsThatCannotBeWrittenAreReportedAndEndWithOne) 
     // A profile whose directory is a file cannot be written, even by root.
     WriteFile("blocker", "");
     profilePath = directory.filePath(QStringLiteral("blocker/lumet.conf")).toStdString();
-    const int exitCode = RunProgram([](MainDialog& made) {
+    const int exitCode = RunProgram([this](MainDialog& made) {
         Click(made.Window(), CenterOf(*made.Controls().Find(Id::kQuitButton)));
     });
     EXPECT_EQ(exitCode, 1);

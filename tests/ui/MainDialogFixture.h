@@ -1,23 +1,23 @@
 #pragma once
 
 #include "app/MainDialogTemplate.h"
-#include "platform/clock/SystemClock.h"
-#include "platform/events/QtIoWatcher.h"
 #include "platform/profile/QSettingsProfile.h"
 #include "platform/window/Beep.h"
 #include "platform/window/ClientDc.h"
-#include "platform/window/QtMessagePump.h"
 #include "res/Resources.h"
+#include "tests/support/FakeClock.h"
 #include "tests/support/FakeResolver.h"
+#include "tests/support/FakeTimerSource.h"
+#include "tests/support/FakeTimers.h"
 #include "tests/support/RecordingMessageBoxes.h"
 #include "tests/support/ScriptedIcmpEcho.h"
+#include "tests/ui/FakeTimeMessagePump.h"
 #include "ui/HelpViewer.h"
 #include "ui/MainDialog.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
@@ -35,17 +35,21 @@ public:
     void Play() override { ++count; }
 };
 
-// A main dialog on fake network services and a temporary profile, run modally with
-// a script.
+// A main dialog on fake network services, fake time and a temporary profile, run
+// modally with a script. Time moves only while the dialog or the script waits.
 class MainDialogTest : public ::testing::Test {
 protected:
+    // Long enough for any test the scripts start: sixteen probes at their longest.
+    static constexpr std::uint32_t kPatienceMs = 10 * 60 * 1000;
+
     QTemporaryDir directory;
     std::string profilePath = directory.filePath(QStringLiteral("lumet.conf")).toStdString();
-    QtIoWatcher watcher;
-    ScriptedIcmpEcho echo{watcher};
-    FakeResolver resolver{watcher};
-    SystemClock clock;
-    QtMessagePump pump;
+    FakeClock clock;
+    FakeTimers schedule{clock};
+    FakeTimerSource timers{schedule};
+    FakeTimeMessagePump pump{clock, schedule};
+    ScriptedIcmpEcho echo{schedule};
+    FakeResolver resolver{schedule};
     RecordingMessageBoxes messages;
     CountingBeep beep;
     HelpViewer help{messages};
@@ -77,7 +81,8 @@ protected:
 
     MainDialog& Make() {
         profile = std::make_unique<QSettingsProfile>(profilePath);
-        MainDialogServices services{echo, resolver, clock, pump, *profile, messages, beep, help};
+        MainDialogServices services{echo,     resolver, clock, pump, timers,
+                                    *profile, messages, beep,  help};
         services.serverListFile = PathOf(QStringLiteral("random.lst"));
         services.helpFile = PathOf(QStringLiteral("lumet.hlp"));
         if (exports) {
@@ -87,14 +92,17 @@ protected:
         return *dialog;
     }
 
+    // Lets time pass until `done` holds; false when it does not within limitMs.
+    bool WaitFor(const std::function<bool()>& done, std::uint32_t limitMs = kPatienceMs) {
+        return pump.RunUntil(done, limitMs);
+    }
+
     // Waits until a test has ended: idle, and its tick timer stopped.
-    static bool WaitForIdle(MainDialog& made) {
-        return QTest::qWaitFor(
-            [&made] {
-                return made.Controller().testState() == TestState::Idle &&
-                       !made.Window().GetTimers().IsRunning(TestController::kProbeTimerId);
-            },
-            5000);
+    bool WaitForIdle(MainDialog& made) {
+        return WaitFor([&made] {
+            return made.Controller().testState() == TestState::Idle &&
+                   !made.Window().GetTimers().IsRunning(TestController::kProbeTimerId);
+        });
     }
 
     // Runs the dialog modally. The script runs once the display area is set up and
@@ -102,10 +110,9 @@ protected:
     // ended it. Returns the modal result.
     int Run(const std::function<void(MainDialog&)>& script) {
         MainDialog& made = dialog ? *dialog : Make();
-        QTimer::singleShot(0, [&made, &script] {
-            const bool ready = QTest::qWaitFor(
-                [&made] { return made.Buffers().IsCreated() && made.Overlay().PassCount() > 0; },
-                5000);
+        QTimer::singleShot(0, [this, &made, &script] {
+            const bool ready = WaitFor(
+                [&made] { return made.Buffers().IsCreated() && made.Overlay().PassCount() > 0; });
             EXPECT_TRUE(ready);
             Settle();
             if (ready) {
@@ -118,13 +125,8 @@ protected:
         return made.RunModal();
     }
 
-    // Handles every pending event and paint.
-    static void Settle() {
-        for (int round = 0; round < 8; ++round) {
-            QCoreApplication::sendPostedEvents();
-            QCoreApplication::processEvents(QEventLoop::AllEvents);
-        }
-    }
+    // Handles every pending event and paint; the clock stands still.
+    static void Settle() { FakeTimeMessagePump::HandleQueued(); }
 
     static void Click(DialogWindow& window, Point point) {
         window.DeliverMouse(InputKind::MouseMove, point, point);
@@ -164,19 +166,19 @@ protected:
         return count;
     }
 
-    // Keeps moving the mouse over the dialog, so that the marker blink at the end of
-    // a test stops at once.
+    // Keeps moving the mouse over the dialog every 20 ms of fake time, so that the
+    // marker blink at the end of a test stops at once.
     class MouseWiggler {
     public:
-        explicit MouseWiggler(DialogWindow& window) {
-            QObject::connect(&timer_, &QTimer::timeout, [&window] {
-                window.DeliverMouse(InputKind::MouseMove, Point{200, 112}, Point{200, 112});
-            });
-            timer_.start(20);
+        MouseWiggler(TimerSource& timers, DialogWindow& window)
+            : timer_(timers.MakeTimers([&window](int) {
+                  window.DeliverMouse(InputKind::MouseMove, Point{200, 112}, Point{200, 112});
+              })) {
+            timer_->SetTimer(1, 20);
         }
 
     private:
-        QTimer timer_;
+        std::unique_ptr<TimerSet> timer_;
     };
 };
 

@@ -27,7 +27,7 @@ const ExpectedRect kControlRects[] = {
 };
 
 TEST_F(MainDialogTest, ControlsSitAtTwiceTheirUnitsAndButtonsTakeTheirFaceSizes) {
-    Run([](MainDialog& made) {
+    Run([this](MainDialog& made) {
         EXPECT_EQ(made.Window().ClientHeight(), 116);
         for (const ExpectedRect& expected : kControlRects) {
             const Control* const control = made.Controls().Find(expected.id);
@@ -40,7 +40,7 @@ TEST_F(MainDialogTest, ControlsSitAtTwiceTheirUnitsAndButtonsTakeTheirFaceSizes)
 }
 
 TEST_F(MainDialogTest, StartsWithTheReportAndSettingsControlsHiddenAndTheAddressShown) {
-    Run([](MainDialog& made) {
+    Run([this](MainDialog& made) {
         for (const int id :
              {Id::kEmailButton, Id::kCopyButton, Id::kPrintButton, Id::kResetButton}) {
             const Control* const control = made.Controls().Find(id);
@@ -69,14 +69,14 @@ TEST_F(MainDialogTest, LastAddressAndDomainComeFromTheProfile) {
     before.WriteString("1.0", "LastIPAddr", "127.0.0.5");
     before.WriteString("1.0", "LastDNAddr", "localhost");
     ASSERT_TRUE(before.Commit());
-    Run([](MainDialog& made) {
+    Run([this](MainDialog& made) {
         EXPECT_EQ(made.Controls().AddressField().GetWindowText(), "127.0.0.5");
         EXPECT_EQ(made.Target().domainName, "localhost");
     });
 }
 
 TEST_F(MainDialogTest, FirstOverlayShowsTheDisplayAreaAsCaptured) {
-    Run([](MainDialog& made) {
+    Run([this](MainDialog& made) {
         const Bitmap& background = made.Buffers().displayBackground.CurrentBitmap();
         // The bands come from the upper and lower buffers, both captured with the
         // background; rows 54 and 55 keep the skin.
@@ -95,7 +95,7 @@ TEST_F(MainDialogTest, FirstOverlayShowsTheDisplayAreaAsCaptured) {
 }
 
 TEST_F(MainDialogTest, EveryPaintWithNothingInvalidRunsOneOverlayPass) {
-    Run([](MainDialog& made) {
+    Run([this](MainDialog& made) {
         DialogWindow& window = made.Window();
         window.PaintAll();
         Settle();
@@ -117,7 +117,7 @@ TEST_F(MainDialogTest, EveryPaintWithNothingInvalidRunsOneOverlayPass) {
 }
 
 TEST_F(MainDialogTest, ControlsPaintLightCyanOnBlack) {
-    Run([](MainDialog& made) {
+    Run([this](MainDialog& made) {
         const ControlColors colors = made.OnControlColor(made.Controls().AddressField());
         EXPECT_EQ(colors.text, kLightCyan);
         EXPECT_EQ(colors.background, kBlack);
@@ -130,7 +130,7 @@ TEST_F(MainDialogTest, ControlsPaintLightCyanOnBlack) {
 TEST_F(MainDialogTest, StoredPositionPlacesTheWindow) {
     Store("LeftPos", 40);
     Store("TopPos", 50);
-    Run([](MainDialog& made) {
+    Run([this](MainDialog& made) {
         const Rect placed = made.Window().WindowRect();
         EXPECT_EQ(placed.left, 40);
         EXPECT_EQ(placed.top, 50);
@@ -139,7 +139,8 @@ TEST_F(MainDialogTest, StoredPositionPlacesTheWindow) {
 
 TEST_F(MainDialogTest, UnusableTemplateBytesGiveTheBuiltInWindow) {
     profile = std::make_unique<QSettingsProfile>(profilePath);
-    MainDialogServices services{echo, resolver, clock, pump, *profile, messages, beep, help};
+    MainDialogServices services{echo,     resolver, clock, pump, timers,
+                                *profile, messages, beep,  help};
     services.serverListFile = PathOf(QStringLiteral("random.lst"));
     dialog = std::make_unique<MainDialog>(services, std::vector<std::uint8_t>{1, 2, 3});
     EXPECT_NE(dialog->Controls().Find(Id::kQuitButton), nullptr);

@@ -3,6 +3,7 @@
 #include "ui/SkinButton.h"
 
 #include <QCursor>
+#include <QWidget>
 #include <vector>
 
 namespace lumet::test {
@@ -116,8 +117,8 @@ protected:
 
     // A finished run of two probes of 300 ms leaves a graph in the lower buffer and the
     // final bar in the upper one, so neither looks like the skin or the idle capture.
-    static void RunTwoProbes(MainDialog& made) {
-        const MouseWiggler wiggler(made.Window());
+    void RunTwoProbes(MainDialog& made) {
+        const MouseWiggler wiggler(timers, made.Window());
         Click(made.Window(), CenterOf(*made.Controls().Find(Id::kRunButton)));
         ASSERT_TRUE(WaitForIdle(made));
         Settle();
@@ -132,7 +133,7 @@ protected:
 };
 
 TEST_F(MainDialogOverlayTest, APassWithAHoverWordShownRepaintsTheUpperBandAndKeepsTheWord) {
-    Run([](MainDialog& made) {
+    Run([this](MainDialog& made) {
         DialogWindow& window = made.Window();
         const Bitmap& upper = made.Buffers().upperDisplay.CurrentBitmap();
         const Bitmap& lower = made.Buffers().lowerDisplay.CurrentBitmap();
@@ -161,7 +162,7 @@ TEST_F(MainDialogOverlayTest, APassWithAHoverWordShownRepaintsTheUpperBandAndKee
 TEST_F(MainDialogOverlayTest,
        AfterARunTheBackdropUnderAWindowButtonOutlastsPassesUntilThePointerLeaves) {
     StoreShortRun();
-    Run([](MainDialog& made) {
+    Run([this](MainDialog& made) {
         RunTwoProbes(made);
         DialogWindow& window = made.Window();
         const Bitmap& lower = made.Buffers().lowerDisplay.CurrentBitmap();
@@ -182,7 +183,7 @@ TEST_F(MainDialogOverlayTest,
 }
 
 TEST_F(MainDialogOverlayTest, WithTheSettingsPanelOpenThePassLaysThePanelAndNotTheDisplays) {
-    Run([](MainDialog& made) {
+    Run([this](MainDialog& made) {
         DialogWindow& window = made.Window();
         Click(window, CenterOf(*made.Controls().Find(Id::kSettingsButton)));
         ASSERT_TRUE(made.Panels().SettingsPanelOpen());
@@ -199,7 +200,7 @@ TEST_F(MainDialogOverlayTest, WithTheSettingsPanelOpenThePassLaysThePanelAndNotT
 
 TEST_F(MainDialogOverlayTest,
        WithTheSettingsPanelOpenAnUncoveredWindowShowsThePanelUnderItsFields) {
-    Run([](MainDialog& made) {
+    Run([this](MainDialog& made) {
         DialogWindow& window = made.Window();
         Click(window, CenterOf(*made.Controls().Find(Id::kSettingsButton)));
         ASSERT_TRUE(made.Panels().SettingsPanelOpen());
@@ -220,7 +221,7 @@ TEST_F(MainDialogOverlayTest,
 
 TEST_F(MainDialogOverlayTest, PressingAWindowButtonLeavesTheSettingsFieldsAndResetOnTheScreen) {
     Store("PingCount", 12);
-    Run([](MainDialog& made) {
+    Run([this](MainDialog& made) {
         DialogWindow& window = made.Window();
         Click(window, CenterOf(*made.Controls().Find(Id::kSettingsButton)));
         ASSERT_TRUE(made.Panels().SettingsPanelOpen());
@@ -250,7 +251,7 @@ TEST_F(MainDialogOverlayTest, PressingAWindowButtonLeavesTheSettingsFieldsAndRes
 }
 
 TEST_F(MainDialogOverlayTest, WithTheAboutPanelOpenThePassLaysThePanelAndNotTheDisplays) {
-    Run([](MainDialog& made) {
+    Run([this](MainDialog& made) {
         DialogWindow& window = made.Window();
         DoubleClick(window, Point{20, 10});
         ASSERT_TRUE(made.Panels().AboutPanelOpen());
@@ -269,7 +270,7 @@ TEST_F(MainDialogOverlayTest, WithTheAboutPanelOpenThePassLaysThePanelAndNotTheD
 }
 
 TEST_F(MainDialogOverlayTest, AfterClosingThePanelsThePassDrawsTheDisplaysAgain) {
-    Run([](MainDialog& made) {
+    Run([this](MainDialog& made) {
         DialogWindow& window = made.Window();
         for (int round = 0; round < 2; ++round) {
             Click(window, CenterOf(*made.Controls().Find(Id::kSettingsButton)));
@@ -294,7 +295,7 @@ TEST_F(MainDialogOverlayTest, AfterClosingThePanelsThePassDrawsTheDisplaysAgain)
 
 TEST_F(MainDialogOverlayTest, DuringAddressEntryAPaintLeavesTheSkinWithTheOpenFieldOnTop) {
     StoreShortRun();
-    Run([](MainDialog& made) {
+    Run([this](MainDialog& made) {
         RunTwoProbes(made);
         DialogWindow& window = made.Window();
         const Bitmap skin = Bitmap::Load(QStringLiteral(":/bitmaps/129.bmp"));

@@ -10,7 +10,7 @@ const Rect kPanelColumn{8, 30, 80, 110};
 
 TEST_F(MainDialogTest, SettingsPanelShowsTheSettingsAndTakesTheEditedFieldsOver) {
     Store("PingCount", 12);
-    Run([](MainDialog& made) {
+    Run([this](MainDialog& made) {
         DialogWindow& window = made.Window();
         Click(window, CenterOf(*made.Controls().Find(Id::kSettingsButton)));
         ASSERT_TRUE(made.Panels().SettingsPanelOpen());
@@ -65,7 +65,7 @@ TEST_F(MainDialogTest, EmptySettingsFieldKeepsItAndTheLaterFieldsUnchanged) {
 }
 
 TEST_F(MainDialogTest, LeavingASettingsFieldBringsTheFieldsIntoRange) {
-    Run([](MainDialog& made) {
+    Run([this](MainDialog& made) {
         DialogWindow& window = made.Window();
         Click(window, CenterOf(*made.Controls().Find(Id::kSettingsButton)));
         EditControl& interval = *made.Controls().FindEdit(Id::kIntervalField);
@@ -81,7 +81,7 @@ TEST_F(MainDialogTest, LeavingASettingsFieldBringsTheFieldsIntoRange) {
 TEST_F(MainDialogTest, ResetPutsTheInitialSettingsWithSixteenProbesIn) {
     Store("PingCount", 40);
     Store("TimeOut", 3000);
-    Run([](MainDialog& made) {
+    Run([this](MainDialog& made) {
         DialogWindow& window = made.Window();
         Click(window, CenterOf(*made.Controls().Find(Id::kSettingsButton)));
         Click(window, CenterOf(*made.Controls().Find(Id::kResetButton)));
@@ -92,7 +92,7 @@ TEST_F(MainDialogTest, ResetPutsTheInitialSettingsWithSixteenProbesIn) {
 }
 
 TEST_F(MainDialogTest, QuitWithTheSettingsPanelOpenDiscardsTheFields) {
-    Run([](MainDialog& made) {
+    Run([this](MainDialog& made) {
         DialogWindow& window = made.Window();
         Click(window, CenterOf(*made.Controls().Find(Id::kSettingsButton)));
         made.Controls().FindEdit(Id::kPingLimitField)->SetWindowText("3");
@@ -105,7 +105,7 @@ TEST_F(MainDialogTest, QuitWithTheSettingsPanelOpenDiscardsTheFields) {
 }
 
 TEST_F(MainDialogTest, LogoDoubleClickTogglesTheAboutPanel) {
-    Run([](MainDialog& made) {
+    Run([this](MainDialog& made) {
         DialogWindow& window = made.Window();
         const Bitmap before = window.SurfacePixels();
         DoubleClick(window, Point{20, 10});
@@ -126,7 +126,7 @@ TEST_F(MainDialogTest, AboutPanelIsRefusedWithABeepDuringATest) {
     Store("PingInterval", 1);
     Run([this](MainDialog& made) {
         DialogWindow& window = made.Window();
-        const MouseWiggler wiggler(window);
+        const MouseWiggler wiggler(timers, window);
         Click(window, CenterOf(*made.Controls().Find(Id::kStayAliveButton)));
         DoubleClick(window, Point{20, 10});
         EXPECT_FALSE(made.Panels().AboutPanelOpen());
@@ -160,7 +160,7 @@ TEST_F(MainDialogTest, MissingHelpFileIsReportedByName) {
 TEST_F(MainDialogTest, MissingServerListIsToldAtStartUp) {
     ASSERT_TRUE(QFile::remove(directory.filePath(QStringLiteral("random.lst"))));
     // The failed load stops the (idle) test, whose marker blink waits for the mouse.
-    const MouseWiggler wiggler(Make().Window());
+    const MouseWiggler wiggler(timers, Make().Window());
     Run([this](MainDialog& made) {
         static_cast<void>(made);
         ASSERT_FALSE(messages.shown.empty());

@@ -43,7 +43,10 @@ protected:
     NoHoverHost host;
     QuietHandler handler;
     CountingBeep beep;
-    DialogWindow window{handler, beep};
+    FakeClock clock;
+    FakeTimers schedule{clock};
+    FakeTimerSource timers{schedule};
+    DialogWindow window{handler, beep, timers};
 
     void SetUp() override { InitResources(); }
 
@@ -141,7 +144,6 @@ TEST_F(DialogPartsTest, AWindowThatIsNotRunningCountsAsClosing) {
 }
 
 TEST_F(DialogPartsTest, PanelSlidesSaveTheAreaShowThePanelAndBringTheAreaBack) {
-    FakeClock clock;
     DeviceContext panel(Bitmap(322, 80));
     panel.FillRect(Rect{0, 0, 322, 80}, Brush::Solid(Color{0, 0, 200}));
     DeviceContext save(Bitmap(322, 80));
@@ -163,7 +165,6 @@ TEST_F(DialogPartsTest, PanelSlidesSaveTheAreaShowThePanelAndBringTheAreaBack) {
 }
 
 TEST_F(DialogPartsTest, ReportPanelSlideGrowsTheWindowByThreeHundredRowsAndBack) {
-    FakeClock clock;
     DeviceContext report(Bitmap(360, 300));
     report.FillRect(Rect{0, 0, 360, 300}, Brush::Solid(Color{0, 120, 0}));
     SlideReportPanelOpen(window, report, clock);

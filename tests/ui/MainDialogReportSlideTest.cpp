@@ -2,6 +2,7 @@
 #include "ui/SkinButton.h"
 
 #include <QCursor>
+#include <QWidget>
 #include <filesystem>
 
 namespace lumet::test {
@@ -31,9 +32,9 @@ protected:
 
     void TearDown() override { std::filesystem::current_path(previousDirectory); }
 
-    static void RunOneProbe(MainDialog& made) {
+    void RunOneProbe(MainDialog& made) {
         DialogWindow& window = made.Window();
-        const MouseWiggler wiggler(window);
+        const MouseWiggler wiggler(timers, window);
         Click(window, CenterOf(*made.Controls().Find(Id::kRunButton)));
         ASSERT_TRUE(WaitForIdle(made));
         Settle();
@@ -50,7 +51,7 @@ protected:
 // The status line's lower rows lie over the top of the address field, which repaints
 // with every full repaint of the window; the displays must still end on top.
 TEST_F(MainDialogReportSlideTest, AfterAnExposeTheDisplaysEndUpOverTheAddressField) {
-    Run([](MainDialog& made) {
+    Run([this](MainDialog& made) {
         RunOneProbe(made);
         ASSERT_EQ(OffTheLowerDisplay(made, kLowerBand), 0);
         made.Window().DeliverExpose();
@@ -61,7 +62,7 @@ TEST_F(MainDialogReportSlideTest, AfterAnExposeTheDisplaysEndUpOverTheAddressFie
 }
 
 TEST_F(MainDialogReportSlideTest, ReportClickedWhileItsHoverWordShowsLeavesTheStatusLineWhole) {
-    Run([](MainDialog& made) {
+    Run([this](MainDialog& made) {
         RunOneProbe(made);
         DialogWindow& window = made.Window();
         auto* const report =

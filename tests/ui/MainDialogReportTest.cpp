@@ -6,6 +6,7 @@
 #include "ui/SkinButton.h"
 
 #include <QCursor>
+#include <QWidget>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -103,7 +104,7 @@ TEST_F(MainDialogReportTest, ReportAfterARunWritesBothFilesAndSlidesThePanelOpen
     echo.fallback = ProbeResult{120, 0, 64, 0};
     Run([this](MainDialog& made) {
         DialogWindow& window = made.Window();
-        const MouseWiggler wiggler(window);
+        const MouseWiggler wiggler(timers, window);
         Click(window, CenterOf(*made.Controls().Find(Id::kRunButton)));
         ASSERT_TRUE(WaitForIdle(made));
         ASSERT_EQ(made.Controller().probeCount(), 4);
@@ -145,9 +146,9 @@ TEST_F(MainDialogReportTest, ReportAfterARunWritesBothFilesAndSlidesThePanelOpen
 
 TEST_F(MainDialogReportTest, AnotherCommandClosesTheOpenReportPanel) {
     echo.fallback = ProbeResult{120, 0, 64, 0};
-    Run([](MainDialog& made) {
+    Run([this](MainDialog& made) {
         DialogWindow& window = made.Window();
-        const MouseWiggler wiggler(window);
+        const MouseWiggler wiggler(timers, window);
         Click(window, CenterOf(*made.Controls().Find(Id::kRunButton)));
         ASSERT_TRUE(WaitForIdle(made));
         Click(window, CenterOf(*made.Controls().Find(Id::kReportButton)));
@@ -164,7 +165,7 @@ TEST_F(MainDialogReportTest, AnotherCommandClosesTheOpenReportPanel) {
 }
 
 TEST_F(MainDialogTest, AddressFieldTakesTypedCapitalsInLowerCase) {
-    Run([](MainDialog& made) {
+    Run([this](MainDialog& made) {
         DialogWindow& window = made.Window();
         EditControl& address = made.Controls().AddressField();
         DoubleClick(window, Point{150, 80});
@@ -182,7 +183,7 @@ TEST_F(MainDialogTest, AddressFieldTakesTypedCapitalsInLowerCase) {
 }
 
 TEST_F(MainDialogTest, RestingOnRunShowsItsWordOverTheDisplayArea) {
-    Run([](MainDialog& made) {
+    Run([this](MainDialog& made) {
         DialogWindow& window = made.Window();
         Settle();
         const Bitmap before = window.SurfacePixels();
@@ -192,8 +193,10 @@ TEST_F(MainDialogTest, RestingOnRunShowsItsWordOverTheDisplayArea) {
         window.DeliverMouse(InputKind::MouseMove, inside, inside);
         QCursor::setPos(window.Widget().mapToGlobal(QPoint(inside.x, inside.y)));
         ASSERT_EQ(window.CursorPos(), inside);
-        run->OnTimer(SkinButton::kHoverTimerId);
-        EXPECT_TRUE(run->IsHovering());
+        // The word waits for the pointer to rest 100 ms, timed by the button's own
+        // timer, which the window's timer source makes like every other.
+        EXPECT_FALSE(WaitFor([run] { return run->IsHovering(); }, 99));
+        EXPECT_TRUE(WaitFor([run] { return run->IsHovering(); }, 1));
         EXPECT_TRUE(made.Hover().hoverWordShown);
         EXPECT_GT(DifferingPixels(window, kLowerBand, before, Point{6, 56}), 0);
         // The overlay pass leaves the word alone.

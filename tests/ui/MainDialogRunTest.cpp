@@ -17,8 +17,8 @@ protected:
         Store("PingInterval", 1);
     }
 
-    static bool WaitForTitle(DialogWindow& window, const std::string& title) {
-        return QTest::qWaitFor([&] { return window.GetWindowText() == title; }, 5000);
+    bool WaitForTitle(DialogWindow& window, const std::string& title) {
+        return WaitFor([&] { return window.GetWindowText() == title; });
     }
 };
 
@@ -28,7 +28,7 @@ TEST_F(MainDialogRunTest, RunProbesTheShownAddressAndTheDisplayAreaComesAlive) {
     Run([this](MainDialog& made) {
         DialogWindow& window = made.Window();
         const Bitmap background = made.Buffers().displayBackground.CurrentBitmap();
-        const MouseWiggler wiggler(window);
+        const MouseWiggler wiggler(timers, window);
 
         Click(window, CenterOf(*made.Controls().Find(Id::kRunButton)));
         EXPECT_EQ(made.Controller().testState(), TestState::Run);
@@ -59,9 +59,9 @@ TEST_F(MainDialogRunTest, RunProbesTheShownAddressAndTheDisplayAreaComesAlive) {
 }
 
 TEST_F(MainDialogRunTest, FinishedRunLeavesTheModeButtonsIdleAndRepBlinking) {
-    Run([](MainDialog& made) {
+    Run([this](MainDialog& made) {
         DialogWindow& window = made.Window();
-        const MouseWiggler wiggler(window);
+        const MouseWiggler wiggler(timers, window);
         Click(window, CenterOf(*made.Controls().Find(Id::kRunButton)));
         ASSERT_TRUE(WaitForIdle(made));
         for (const int id : {Id::kRunButton, Id::kRandomButton, Id::kStayAliveButton,
@@ -71,16 +71,16 @@ TEST_F(MainDialogRunTest, FinishedRunLeavesTheModeButtonsIdleAndRepBlinking) {
         // REP alternates between the RUN pictures.
         const BitmapButton& report = *made.Controls().FindButton(Id::kReportButton);
         const QImage first = report.Faces().Get(ButtonFace::Up).Image();
-        EXPECT_TRUE(QTest::qWaitFor(
-            [&] { return report.Faces().Get(ButtonFace::Up).Image() != first; }, 2000));
+        EXPECT_TRUE(
+            WaitFor([&] { return report.Faces().Get(ButtonFace::Up).Image() != first; }, 2000));
     });
 }
 
 TEST_F(MainDialogRunTest, ClosedPanelsLeaveTheDisplaysOverTheAddressField) {
     echo.fallback = ProbeResult{300, 0, 64, 0};
-    Run([](MainDialog& made) {
+    Run([this](MainDialog& made) {
         DialogWindow& window = made.Window();
-        const MouseWiggler wiggler(window);
+        const MouseWiggler wiggler(timers, window);
         Click(window, CenterOf(*made.Controls().Find(Id::kRunButton)));
         ASSERT_TRUE(WaitForIdle(made));
         Settle();
@@ -101,9 +101,9 @@ TEST_F(MainDialogRunTest, ClosedPanelsLeaveTheDisplaysOverTheAddressField) {
 
 TEST_F(MainDialogRunTest, RandomTestsAHostFromTheServerList) {
     WriteFile("random.lst", "127.0.0.4\n");
-    Run([](MainDialog& made) {
+    Run([this](MainDialog& made) {
         DialogWindow& window = made.Window();
-        const MouseWiggler wiggler(window);
+        const MouseWiggler wiggler(timers, window);
         Click(window, CenterOf(*made.Controls().Find(Id::kRandomButton)));
         EXPECT_EQ(made.Controller().testState(), TestState::Random);
         EXPECT_EQ(made.Controls().AddressField().GetWindowText(), "127.0.0.4");
@@ -115,9 +115,9 @@ TEST_F(MainDialogRunTest, RandomTestsAHostFromTheServerList) {
 }
 
 TEST_F(MainDialogRunTest, RunButtonStopsAStayAliveTest) {
-    Run([](MainDialog& made) {
+    Run([this](MainDialog& made) {
         DialogWindow& window = made.Window();
-        const MouseWiggler wiggler(window);
+        const MouseWiggler wiggler(timers, window);
         Click(window, CenterOf(*made.Controls().Find(Id::kStayAliveButton)));
         EXPECT_EQ(made.Controller().testState(), TestState::StayAlive);
         ASSERT_TRUE(WaitForTitle(window, "1 Ping"));
@@ -128,9 +128,9 @@ TEST_F(MainDialogRunTest, RunButtonStopsAStayAliveTest) {
 }
 
 TEST_F(MainDialogRunTest, EnterInTheOpenedAddressFieldStartsARunWithTheTypedAddress) {
-    Run([](MainDialog& made) {
+    Run([this](MainDialog& made) {
         DialogWindow& window = made.Window();
-        const MouseWiggler wiggler(window);
+        const MouseWiggler wiggler(timers, window);
         EditControl& address = made.Controls().AddressField();
         DoubleClick(window, Point{150, 80});
         ASSERT_TRUE(address.IsEnabled());
@@ -153,13 +153,13 @@ TEST_F(MainDialogRunTest, EnterInTheOpenedAddressFieldStartsARunWithTheTypedAddr
 }
 
 TEST_F(MainDialogRunTest, TypedHostNameIsResolvedAndItsAddressShown) {
-    Run([](MainDialog& made) {
+    Run([this](MainDialog& made) {
         DialogWindow& window = made.Window();
-        const MouseWiggler wiggler(window);
+        const MouseWiggler wiggler(timers, window);
         DoubleClick(window, Point{150, 80});
         made.Controls().AddressField().SetWindowText("localhost");
         Press(window, Key::Return, U'\r');
-        Settle(); // the name's answer comes through the event loop
+        pump.PumpMessages(); // the name's answer comes through the event loop
         EXPECT_EQ(made.Controller().testState(), TestState::Run);
         EXPECT_EQ(made.Controls().AddressField().GetWindowText(), "127.0.0.1");
         EXPECT_EQ(made.Target().domainName, "localhost");
@@ -175,7 +175,7 @@ TEST_F(MainDialogRunTest, RefusedAddressShowsTheBannerAndStartsNothing) {
         DoubleClick(window, Point{150, 80});
         made.Controls().AddressField().SetWindowText("nosuchhost");
         Press(window, Key::Return, U'\r');
-        Settle();
+        pump.PumpMessages();
         EXPECT_EQ(made.Controller().testState(), TestState::Idle);
         EXPECT_EQ(beep.count, 1);
         EXPECT_FALSE(made.Controls().AddressField().IsEnabled());
@@ -196,7 +196,7 @@ class ModeLamps : public MainDialogRunTest, public testing::WithParamInterface<L
 TEST_P(ModeLamps, ShowWhichModeRuns) {
     const LampRow& row = GetParam();
     SCOPED_TRACE(row.fault);
-    Run([&row](MainDialog& made) {
+    Run([this, &row](MainDialog& made) {
         Click(made.Window(), CenterOf(*made.Controls().Find(row.pressed)));
         const BitmapButton& button = *made.Controls().FindButton(row.looked);
         const Bitmap expected = Bitmap::Load(QStringLiteral(":/bitmaps/%1.bmp").arg(row.upFace));

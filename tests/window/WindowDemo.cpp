@@ -7,6 +7,7 @@
 #include "platform/window/DialogWindow.h"
 #include "platform/window/EditControl.h"
 #include "platform/window/QtBeep.h"
+#include "platform/window/QtTimerSource.h"
 #include "platform/window/StaticControl.h"
 #include "res/Resources.h"
 
@@ -73,7 +74,8 @@ public:
 
 private:
     QtBeep beep_;
-    DialogWindow window_{*this, beep_};
+    QtTimerSource timers_;
+    DialogWindow window_{*this, beep_, timers_};
     EditControl address_{1000, Rect{12, 62, 314, 94}, ControlStyle{true, false, true},
                          EditStyle{EditAlignment::Center}};
     std::vector<std::unique_ptr<BitmapButton>> buttons_ = [] {

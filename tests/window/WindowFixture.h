@@ -5,6 +5,7 @@
 #include "platform/window/ClientDc.h"
 #include "platform/window/DialogHandler.h"
 #include "platform/window/DialogWindow.h"
+#include "platform/window/QtTimerSource.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -152,7 +153,8 @@ class WindowTest : public ::testing::Test {
 protected:
     RecordingHandler handler;
     RecordingBeep beep;
-    DialogWindow window{handler, beep};
+    QtTimerSource timers;
+    DialogWindow window{handler, beep, timers};
 
     void Click(Point point) {
         window.DeliverMouse(InputKind::LeftButtonDown, point, point);
