@@ -8,8 +8,28 @@ if(LUMET_SANITIZE)
     add_link_options(-fsanitize=address,undefined)
 endif()
 
-# Every library resolves its includes from the repository root: "probe/ProbeEngine.h".
+# Includes name their folder from the repository root: "probe/ProbeEngine.h". A
+# target sees only the folders it offers itself and those of the libraries it links:
+# its include root in the build tree holds a link to each of its folders and nothing
+# else, so an include that crosses the layers against the link graph fails to build.
+# lumet_include_folders(<target> PUBLIC|PRIVATE <folder>...)
+function(lumet_include_folders target scope)
+    set(root ${CMAKE_BINARY_DIR}/include/${target})
+    foreach(folder IN LISTS ARGN)
+        get_filename_component(parent ${root}/${folder} DIRECTORY)
+        file(MAKE_DIRECTORY ${parent})
+        file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${folder} ${root}/${folder} SYMBOLIC)
+    endforeach()
+    target_include_directories(${target} ${scope} ${root})
+endfunction()
+
+# lumet_library(<name> [FOLDERS <folder>...] <sources>...): a static library that
+# offers the given folders, by default the one its CMakeLists.txt sits in.
 function(lumet_library name)
-    add_library(${name} STATIC ${ARGN})
-    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+    cmake_parse_arguments(ARG "" "" "FOLDERS" ${ARGN})
+    add_library(${name} STATIC ${ARG_UNPARSED_ARGUMENTS})
+    if(NOT ARG_FOLDERS)
+        file(RELATIVE_PATH ARG_FOLDERS ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+    endif()
+    lumet_include_folders(${name} PUBLIC ${ARG_FOLDERS})
 endfunction()
