@@ -2,8 +2,6 @@
 
 #include "res/ResourceIds.h"
 
-#include <QString>
-
 namespace lumet {
 
 namespace {
@@ -15,18 +13,14 @@ constexpr std::array<int, 6> kCaptionResources{
     ResourceId::kCaptionSeekingTarget, ResourceId::kCaptionEliminated};
 constexpr int kErrorIconResource = ResourceId::kErrorIcon;
 
-Bitmap LoadResource(int number) {
-    return Bitmap::Load(QStringLiteral(":/bitmaps/%1.bmp").arg(number));
-}
-
 } // namespace
 
 StatusPictures StatusPictures::Load() {
     StatusPictures pictures;
     for (std::size_t i = 0; i < kCaptionResources.size(); ++i) {
-        pictures.captions_[i] = LoadResource(kCaptionResources[i]);
+        pictures.captions_[i] = Bitmap::LoadResource(kCaptionResources[i]);
     }
-    pictures.errorIcon_ = LoadResource(kErrorIconResource);
+    pictures.errorIcon_ = Bitmap::LoadResource(kErrorIconResource);
     return pictures;
 }
 

@@ -2,8 +2,6 @@
 
 #include "res/ResourceIds.h"
 
-#include <QString>
-
 namespace lumet {
 
 namespace {
@@ -22,8 +20,7 @@ constexpr int kBannerHeight = 47;
 
 void ShowWrongAddress(DeviceContext& screen, const DeviceContext& displaySnapshot,
                       WrongAddressWindow& window) {
-    const DeviceContext banner{
-        Bitmap::Load(QStringLiteral(":/bitmaps/%1.bmp").arg(ResourceId::kWrongAddressBanner))};
+    const DeviceContext banner{Bitmap::LoadResource(ResourceId::kWrongAddressBanner)};
     screen.BitBlt(kDisplayAreaX, kDisplayAreaY, kDisplayAreaWidth, kDisplayAreaHeight,
                   displaySnapshot, 0, 0, Rop::SrcCopy);
     window.DisableAddressField();

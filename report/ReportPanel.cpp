@@ -3,8 +3,6 @@
 #include "report/ReportLayout.h"
 #include "res/ResourceIds.h"
 
-#include <QString>
-
 namespace lumet {
 
 namespace {
@@ -15,7 +13,7 @@ constexpr Color kBlack{0, 0, 0};
 } // namespace
 
 Bitmap LoadReportPanelBackground() {
-    return Bitmap::Load(QStringLiteral(":/bitmaps/%1.bmp").arg(ResourceId::kReportPanel));
+    return Bitmap::LoadResource(ResourceId::kReportPanel);
 }
 
 void RenderReportPanel(const DeviceContext& panelBackground, DeviceContext& panelBuffer,

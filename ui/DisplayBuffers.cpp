@@ -2,14 +2,12 @@
 
 #include "res/ResourceIds.h"
 
-#include <QString>
-
 namespace lumet {
 
 namespace {
 
 Bitmap LoadPanel(int resource) {
-    return Bitmap::Load(QStringLiteral(":/bitmaps/%1.bmp").arg(resource));
+    return Bitmap::LoadResource(resource);
 }
 
 } // namespace

@@ -93,8 +93,7 @@ MainDialog::MainDialog(MainDialogServices services, const std::vector<std::uint8
       controller_(engine_, resolver_, target_, history_, settings_, view_, window_.GetTimers(),
                   services_.pump, services_.clock),
       overlay_(window_, buffers_, panels_, report_, hover_, controls_.AddressField(), controller_),
-      widget_(&window_.Widget()),
-      skin_(Bitmap::Load(QStringLiteral(":/bitmaps/%1.bmp").arg(ResourceId::kSkin))) {
+      widget_(&window_.Widget()), skin_(Bitmap::LoadResource(ResourceId::kSkin)) {
     panels_.Attach(controller_);
     view_.Attach(controller_);
     // F1 is the application's help command; its viewer has no owner.

@@ -1,6 +1,7 @@
 #include "platform/gdi/Bitmap.h"
 
 #include <cassert>
+#include <string>
 
 namespace lumet {
 
@@ -21,6 +22,18 @@ Bitmap::Bitmap(int width, int height) : image_(BlankImage(width, height)) {}
 
 Bitmap Bitmap::Monochrome(int width, int height) {
     return Bitmap(BlankImage(width, height), true);
+}
+
+Bitmap Bitmap::LoadResource(std::string_view name) {
+    if (name.empty()) {
+        return {};
+    }
+    return Load(QStringLiteral(":/bitmaps/%1.bmp")
+                    .arg(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))));
+}
+
+Bitmap Bitmap::LoadResource(int number) {
+    return LoadResource(std::to_string(number));
 }
 
 Bitmap Bitmap::Load(const QString& path) {

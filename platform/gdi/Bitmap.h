@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QString>
+#include <string_view>
 #include <utility>
 
 namespace lumet {
@@ -27,6 +28,10 @@ public:
     // Loads a bitmap file or Qt resource (":/..."); null when it cannot be read.
     // One-bit images load as monochrome bitmaps, as LoadBitmap keeps them.
     static Bitmap Load(const QString& path);
+    // One of the program's embedded bitmaps, by resource name or number ("RUNU",
+    // 129); null when there is none.
+    static Bitmap LoadResource(std::string_view name);
+    static Bitmap LoadResource(int number);
 
     // A color bitmap from any image; alpha is dropped.
     static Bitmap FromImage(const QImage& image);

@@ -11,7 +11,7 @@ namespace lumet {
 // is none.
 using FaceLoader = std::function<Bitmap(const std::string& name)>;
 
-// The program's faces: the Qt resource ":/bitmaps/<name>.bmp".
+// The program's faces: its bitmap resources.
 Bitmap LoadFaceResource(const std::string& name);
 
 } // namespace lumet

@@ -47,7 +47,7 @@ DeviceContext CopyOf(const DeviceContext& source) {
 }
 
 DeviceContext LoadResource(int number) {
-    return DeviceContext{Bitmap::Load(QStringLiteral(":/bitmaps/%1.bmp").arg(number))};
+    return DeviceContext{Bitmap::LoadResource(number)};
 }
 
 // The smallest rectangle holding every pixel that differs between a and b (empty

@@ -73,7 +73,7 @@ protected:
 
     DeviceContext screen_ = PatternContext(kScreenWidth, kScreenHeight, ScreenPattern);
     const DeviceContext snapshot_ = PatternContext(320, 80, SnapshotPattern);
-    const Bitmap banner_ = Bitmap::Load(QStringLiteral(":/bitmaps/211.bmp"));
+    const Bitmap banner_ = Bitmap::LoadResource(211);
     FakeWindow window_{screen_};
 };
 

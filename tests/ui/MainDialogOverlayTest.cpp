@@ -298,7 +298,7 @@ TEST_F(MainDialogOverlayTest, DuringAddressEntryAPaintLeavesTheSkinWithTheOpenFi
     Run([this](MainDialog& made) {
         RunTwoProbes(made);
         DialogWindow& window = made.Window();
-        const Bitmap skin = Bitmap::Load(QStringLiteral(":/bitmaps/129.bmp"));
+        const Bitmap skin = Bitmap::LoadResource(129);
         ASSERT_EQ(skin.Width(), 360);
         // The final bar and the graph make both buffers differ from the skin.
         ASSERT_GT(DifferingPixels(window, kUpperBand, skin, Point{6, 30}), 0);

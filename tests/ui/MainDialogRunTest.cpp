@@ -199,7 +199,7 @@ TEST_P(ModeLamps, ShowWhichModeRuns) {
     Run([this, &row](MainDialog& made) {
         Click(made.Window(), CenterOf(*made.Controls().Find(row.pressed)));
         const BitmapButton& button = *made.Controls().FindButton(row.looked);
-        const Bitmap expected = Bitmap::Load(QStringLiteral(":/bitmaps/%1.bmp").arg(row.upFace));
+        const Bitmap expected = Bitmap::LoadResource(row.upFace);
         EXPECT_EQ(button.Faces().Get(ButtonFace::Up).Image(), expected.Image());
     });
 }

@@ -56,7 +56,7 @@ public:
     }
 
     void OnPaint(DeviceContext& dc, const Rect&) override {
-        const DeviceContext skin(Bitmap::Load(QStringLiteral(":/bitmaps/129.bmp")));
+        const DeviceContext skin(Bitmap::LoadResource(129));
         dc.BitBlt(0, 0, 360, 116, skin, 0, 0, Rop::SrcCopy);
     }
 
