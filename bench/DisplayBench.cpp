@@ -3,7 +3,6 @@
 #include "display/QualityScale.h"
 #include "display/StatusLine.h"
 #include "pingtest/SampleHistory.h"
-#include "res/Resources.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
@@ -54,7 +53,6 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QGuiApplication application(argc, argv);
-    InitResources();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

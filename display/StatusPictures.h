@@ -11,8 +11,7 @@ namespace lumet {
 // reading a picture from the resources costs more than the rest of the refresh.
 class StatusPictures {
 public:
-    // Needs the resources registered (InitResources); a picture that cannot be
-    // read stays null and draws nothing.
+    // A picture that cannot be read stays null and draws nothing.
     static StatusPictures Load();
 
     // The mode's caption, or nullptr for a value that names no mode.

@@ -11,7 +11,7 @@ inline constexpr int kReportPanelWidth = 360;
 inline constexpr int kReportPanelHeight = 300;
 
 // The report panel's background: a black field in a metallic frame with the export
-// buttons' captions at its lower right. Needs InitResources(); null when missing.
+// buttons' captions at its lower right; null when missing.
 Bitmap LoadReportPanelBackground();
 
 // Refreshes the panel buffer with the report picture in light cyan (text on black)

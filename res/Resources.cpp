@@ -1,17 +1,17 @@
 #include "res/Resources.h"
 
-#include <QtCore/qglobal.h>
-
-// Q_INIT_RESOURCE declares a function of the global namespace, so it cannot be expanded
-// inside namespace lumet.
-static void InitLumetResources() {
-    Q_INIT_RESOURCE(lumet);
-}
+#include "res/EmbeddedFile.h"
 
 namespace lumet {
 
-void InitResources() {
-    InitLumetResources();
+std::span<const std::uint8_t> FindResource(std::string_view path) {
+    // A few dozen files, looked up when a window or display is made: a scan will do.
+    for (const EmbeddedFile& file : EmbeddedFiles()) {
+        if (file.path == path) {
+            return file.bytes;
+        }
+    }
+    return {};
 }
 
 } // namespace lumet

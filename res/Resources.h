@@ -1,10 +1,13 @@
 #pragma once
 
+#include <cstdint>
+#include <span>
+#include <string_view>
+
 namespace lumet {
 
-// Registers the embedded artwork with Qt's resource system. The resources live in a static
-// library, whose registration code a linker would otherwise drop; call this once at start-up,
-// before the first ":/" path is opened. Calling it again does no harm.
-void InitResources();
+// The bytes of the program's embedded artwork file at `path` under res/
+// ("bitmaps/129.bmp", "cursors/cursors.json"); empty when there is none.
+std::span<const std::uint8_t> FindResource(std::string_view path);
 
 } // namespace lumet

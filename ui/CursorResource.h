@@ -4,8 +4,8 @@
 
 namespace lumet {
 
-// A cursor resource by number (160, 161, 162): the picture ":/cursors/<id>.png" with
-// the hot spot that ":/cursors/cursors.json" gives it. The arrow when the resource or
+// A cursor resource by number (160, 161, 162): the embedded picture cursors/<id>.png with
+// the hot spot that cursors/cursors.json gives it. The arrow when the resource or
 // its entry is missing. Needs a QGuiApplication.
 Cursor LoadCursorResource(int id);
 

@@ -10,10 +10,12 @@
 #include "platform/window/ClientDc.h"
 #include "report/ReportInputs.h"
 #include "res/ResourceIds.h"
+#include "res/Resources.h"
 #include "ui/ProgramDirectory.h"
 
 #include <QGuiApplication>
 #include <QIcon>
+#include <QPixmap>
 #include <QScreen>
 #include <QShortcut>
 #include <QWidget>
@@ -53,7 +55,12 @@ DialogTemplate UsableTemplate(const std::vector<std::uint8_t>& bytes) {
 QIcon WindowIcon() {
     QIcon icon;
     for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-        icon.addFile(QStringLiteral(":/icons/128-%1.png").arg(size), QSize(size, size));
+        const std::span<const std::uint8_t> png =
+            FindResource("icons/128-" + std::to_string(size) + ".png");
+        QPixmap pixmap;
+        if (pixmap.loadFromData(png.data(), static_cast<uint>(png.size()), "PNG")) {
+            icon.addPixmap(pixmap);
+        }
     }
     return icon;
 }

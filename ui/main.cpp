@@ -1,7 +1,6 @@
 #include "app/ApplicationName.h"
 #include "app/ScaleFactor.h"
 #include "platform/icmp/GrantedPrivileges.h"
-#include "res/Resources.h"
 #include "ui/App.h"
 
 #include <QApplication>
@@ -29,7 +28,6 @@ int main(int argc, char** argv) {
     QApplication application(qtArgc, argv);
     // The dialog's end, not its window closing, ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
-    lumet::InitResources();
     lumet::App app(lumet::ApplicationName(QCoreApplication::applicationFilePath().toStdString()),
                    std::move(privileges.rawSocket));
     return app.Run();

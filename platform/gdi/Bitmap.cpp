@@ -1,5 +1,7 @@
 #include "platform/gdi/Bitmap.h"
 
+#include "res/Resources.h"
+
 #include <cassert>
 #include <string>
 
@@ -28,8 +30,9 @@ Bitmap Bitmap::LoadResource(std::string_view name) {
     if (name.empty()) {
         return {};
     }
-    return Load(QStringLiteral(":/bitmaps/%1.bmp")
-                    .arg(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))));
+    const std::span<const std::uint8_t> bytes =
+        FindResource("bitmaps/" + std::string(name) + ".bmp");
+    return FromLoaded(QImage::fromData(bytes.data(), static_cast<int>(bytes.size()), "BMP"));
 }
 
 Bitmap Bitmap::LoadResource(int number) {
@@ -37,7 +40,10 @@ Bitmap Bitmap::LoadResource(int number) {
 }
 
 Bitmap Bitmap::Load(const QString& path) {
-    const QImage loaded(path);
+    return FromLoaded(QImage(path));
+}
+
+Bitmap Bitmap::FromLoaded(const QImage& loaded) {
     if (loaded.isNull()) {
         return {};
     }

@@ -25,7 +25,7 @@ public:
     // A monochrome bitmap, all 0 (black).
     static Bitmap Monochrome(int width, int height);
 
-    // Loads a bitmap file or Qt resource (":/..."); null when it cannot be read.
+    // Loads a bitmap file; null when it cannot be read.
     // One-bit images load as monochrome bitmaps, as LoadBitmap keeps them.
     static Bitmap Load(const QString& path);
     // One of the program's embedded bitmaps, by resource name or number ("RUNU",
@@ -48,6 +48,8 @@ public:
     const QImage& Image() const { return image_; }
 
 private:
+    // A decoded bitmap file, as Load keeps it.
+    static Bitmap FromLoaded(const QImage& loaded);
     friend class DeviceContext;
 
     Bitmap(QImage image, bool monochrome) : image_(std::move(image)), monochrome_(monochrome) {}

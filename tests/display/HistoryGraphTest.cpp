@@ -1,6 +1,5 @@
 #include "display/HistoryGraph.h"
 
-#include "res/Resources.h"
 #include "tests/gdi/PixelMap.h"
 
 #include <algorithm>
@@ -60,8 +59,6 @@ Rect LabelBox(int p) {
 
 class HistoryGraphTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { InitResources(); }
-
     void Draw(const SampleHistory& history, int phase) {
         phase_ = phase;
         DrawHistoryGraph(lower_, background_, objects_, history, phase);

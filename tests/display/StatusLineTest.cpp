@@ -1,7 +1,6 @@
 #include "display/StatusLine.h"
 
 #include "probe/IcmpStatusTexts.h"
-#include "res/Resources.h"
 #include "tests/gdi/PixelMap.h"
 
 #include <QString>
@@ -87,8 +86,6 @@ int ForeignPixels(const DeviceContext& dc, const Rect& rect, Color ink) {
 
 class StatusLineTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { InitResources(); }
-
     void SetUp() override {
         objects_ = DrawingObjects::Create();
         ASSERT_FALSE(objects_.smallTahomaFont.IsNull());

@@ -1,6 +1,5 @@
 #include "display/WrongAddressBanner.h"
 
-#include "res/Resources.h"
 #include "tests/gdi/PixelMap.h"
 
 #include <QString>
@@ -60,8 +59,6 @@ private:
 
 class WrongAddressBannerTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { InitResources(); }
-
     // What the screen shows under the banner: the field where it painted itself,
     // elsewhere the snapshot.
     static Color Restored(int x, int y) {

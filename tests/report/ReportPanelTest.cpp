@@ -1,6 +1,5 @@
 #include "report/ReportPanel.h"
 
-#include "res/Resources.h"
 #include "tests/report/ReportPictureSupport.h"
 
 #include <QString>
@@ -19,7 +18,6 @@ constexpr Color kStale{250, 0, 250};
 class ReportPanelTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        InitResources();
         ASSERT_EQ(background_.CurrentBitmap().Width(), kReportPanelWidth);
         ASSERT_EQ(background_.CurrentBitmap().Height(), kReportPanelHeight);
         panel_.FillRect(Rect{0, 0, kReportPanelWidth, kReportPanelHeight}, Brush::Solid(kStale));

@@ -16,11 +16,11 @@ struct ExpectedCursor {
 constexpr ExpectedCursor kCursors[] = {{"160", {7, 1}}, {"161", {0, 6}}, {"162", {10, 0}}};
 
 QJsonObject Manifest() {
-    return QJsonDocument::fromJson(ReadResource(QStringLiteral(":/cursors/cursors.json"))).object();
+    return QJsonDocument::fromJson(ReadResource(QStringLiteral("cursors/cursors.json"))).object();
 }
 
 QImage LoadCursor(const char* name) {
-    return QImage::fromData(ReadResource(QStringLiteral(":/cursors/%1.png").arg(name)), "PNG")
+    return QImage::fromData(ReadResource(QStringLiteral("cursors/%1.png").arg(name)), "PNG")
         .convertToFormat(QImage::Format_ARGB32);
 }
 
@@ -100,7 +100,7 @@ TEST(IconTest, Icon128ComesInEveryDesktopSize) {
     for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
         SCOPED_TRACE(size);
         const QImage icon =
-            QImage::fromData(ReadResource(QStringLiteral(":/icons/128-%1.png").arg(size)), "PNG");
+            QImage::fromData(ReadResource(QStringLiteral("icons/128-%1.png").arg(size)), "PNG");
         ASSERT_EQ(icon.size(), QSize(size, size));
         ASSERT_TRUE(icon.hasAlphaChannel());
         EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << "rounded corner";

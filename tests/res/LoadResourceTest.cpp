@@ -2,15 +2,52 @@
 #include "res/ResourceIds.h"
 #include "res/Resources.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <string>
 #include <variant>
+#include <vector>
 
-// The program's bitmaps are found by resource name or number, as the window and
-// the displays ask for them.
+// The artwork compiled into the program is the files under res/, byte for byte,
+// and the program's bitmaps are found by resource name or number.
 
 namespace lumet {
 namespace {
+
+struct EmbeddedRow {
+    const char* fault;
+    std::string path;
+    bool embedded; // when true, the bytes are those of res/<path>
+};
+
+class Embedded : public testing::TestWithParam<EmbeddedRow> {};
+
+TEST_P(Embedded, IsTheFileUnderRes) {
+    const EmbeddedRow& row = GetParam();
+    SCOPED_TRACE(row.fault);
+    const std::span<const std::uint8_t> found = FindResource(row.path);
+    if (!row.embedded) {
+        EXPECT_TRUE(found.empty());
+        return;
+    }
+    std::ifstream file(std::string(LUMET_RES_DIR) + "/" + row.path, std::ios::binary);
+    ASSERT_TRUE(file) << row.path;
+    const std::vector<std::uint8_t> expected{std::istreambuf_iterator<char>(file), {}};
+    EXPECT_EQ(std::vector<std::uint8_t>(found.begin(), found.end()), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Resources, Embedded,
+    testing::Values(
+        EmbeddedRow{"a bitmap cut short or its bytes reordered", "bitmaps/129.bmp", true},
+        EmbeddedRow{"a text file mangled (quotes, line ends)", "cursors/cursors.json", true},
+        EmbeddedRow{"the largest icon lost", "icons/128-256.png", true},
+        EmbeddedRow{"a path found by its prefix", "bitmaps/129", false},
+        EmbeddedRow{"a rooted path taken for a relative one", "/bitmaps/129.bmp", false},
+        EmbeddedRow{"the help file compiled in, though it is read from the data folder",
+                    "lumet.hlp", false},
+        EmbeddedRow{"an empty path finding something", "", false}));
 
 struct LoadRow {
     const char* fault;
@@ -24,7 +61,6 @@ class LoadResource : public testing::TestWithParam<LoadRow> {};
 TEST_P(LoadResource, FindsTheEmbeddedBitmap) {
     const LoadRow& row = GetParam();
     SCOPED_TRACE(row.fault);
-    InitResources();
     const Bitmap bitmap = std::visit(
         [](const auto& resource) { return Bitmap::LoadResource(resource); }, row.resource);
     EXPECT_EQ(bitmap.IsNull(), row.width == 0);

@@ -3,24 +3,21 @@
 #include "res/Resources.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <QImage>
 #include <QString>
 #include <cstdint>
 
 namespace lumet::test {
 
+// The embedded file at `path` under res/; empty when there is none.
 inline QByteArray ReadResource(const QString& path) {
-    InitResources();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    return file.readAll();
+    const std::span<const std::uint8_t> bytes = FindResource(path.toStdString());
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                      static_cast<qsizetype>(bytes.size()));
 }
 
 inline QString BitmapPath(const QString& name) {
-    return QStringLiteral(":/bitmaps/%1.bmp").arg(name);
+    return QStringLiteral("bitmaps/%1.bmp").arg(name);
 }
 
 inline QImage LoadBitmap(const QString& name) {

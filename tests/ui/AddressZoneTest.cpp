@@ -1,6 +1,5 @@
 #include "ui/AddressZone.h"
 
-#include "res/Resources.h"
 #include "tests/window/WindowFixture.h"
 #include "ui/AddressEdit.h"
 #include "ui/AddressZoneHost.h"
@@ -39,7 +38,6 @@ protected:
     AddressZone zone{window, field, host};
 
     AddressZoneTest() {
-        InitResources();
         window.AddControl(field);
         field.CreateFonts();
         field.SetFont(field.DottedFont());

@@ -4,7 +4,6 @@
 #include "platform/profile/QSettingsProfile.h"
 #include "platform/window/Beep.h"
 #include "platform/window/ClientDc.h"
-#include "res/Resources.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/FakeResolver.h"
 #include "tests/support/FakeTimerSource.h"
@@ -59,7 +58,6 @@ protected:
     std::optional<ExportServices> exports;
 
     void SetUp() override {
-        InitResources();
         WriteFile("random.lst", "127.0.0.1\n");
         resolver.addresses["localhost"] = kLoopback;
     }

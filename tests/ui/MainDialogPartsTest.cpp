@@ -1,7 +1,6 @@
 #include "app/MainDialogTemplate.h"
 #include "platform/window/ClientDc.h"
 #include "platform/window/DialogWindow.h"
-#include "res/Resources.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/RecordingMessageBoxes.h"
 #include "tests/ui/MainDialogFixture.h"
@@ -47,8 +46,6 @@ protected:
     FakeTimers schedule{clock};
     FakeTimerSource timers{schedule};
     DialogWindow window{handler, beep, timers};
-
-    void SetUp() override { InitResources(); }
 
     void Fill(const Rect& area, Color color) {
         ClientDc dc(window);

@@ -1,7 +1,6 @@
 #include "ui/SkinButton.h"
 
 #include "platform/window/WindowTimers.h"
-#include "res/Resources.h"
 #include "tests/window/WindowFixture.h"
 #include "ui/HoverState.h"
 #include "ui/SkinButtonHost.h"
@@ -65,7 +64,6 @@ protected:
     SkinButton report{1013, Rect{334, 90, 359, 102}, "REP", hover, host};
 
     SkinButtonTest() {
-        InitResources();
         window.SetFaceLoader([this](const std::string& name) {
             const auto found = bitmaps.find(name);
             return found != bitmaps.end() ? found->second : Bitmap();

@@ -9,7 +9,6 @@
 #include "platform/window/QtBeep.h"
 #include "platform/window/QtTimerSource.h"
 #include "platform/window/StaticControl.h"
-#include "res/Resources.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -99,7 +98,6 @@ private:
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    lumet::InitResources();
     if (argc == 3 && QString::fromLatin1(argv[1]) == QStringLiteral("--quit-after")) {
         QTimer::singleShot(QString::fromLatin1(argv[2]).toInt(), &application,
                            [] { QApplication::activeWindow()->close(); });
