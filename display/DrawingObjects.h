@@ -29,8 +29,8 @@ struct DrawingObjects {
     Font smallArialFont;
     StatusPictures statusPictures;
 
-    // Needs a QGuiApplication for the fonts and the resources registered for the
-    // pictures.
+    // The fonts need the GUI's text engine running; without it they are null and
+    // draw no text.
     static DrawingObjects Create();
 };
 

@@ -2,7 +2,6 @@
 
 #include "probe/IcmpStatusTexts.h"
 
-#include <QString>
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -68,14 +67,14 @@ std::string ProbeCountText(int probeCount) {
 // Where the count's text starts: 7 columns into its image, or further left for a
 // count too wide for the 15 columns that leaves.
 int CountTextLeft(const Font& font, int probeCount) {
-    const int width = font.TextWidth(QString::fromStdString(ProbeCountText(probeCount)));
+    const int width = font.TextWidth(ProbeCountText(probeCount));
     return std::min(kCountImageX + kCountTextInset, kCountFieldRight - width);
 }
 
 // A wider count of an earlier test leaves digits left of a narrower one; its orange
 // glyphs go back to the black of their cells.
 void EraseWiderCount(DeviceContext& lowerDisplay, const Font& font, int textLeft) {
-    const int widest = font.TextWidth(QString(kWidestCountDigits, QLatin1Char('0')));
+    const int widest = font.TextWidth(std::string(kWidestCountDigits, '0'));
     for (int x = kCountFieldRight - widest; x < textLeft; ++x) {
         for (int y = 0; y < kLineHeight; ++y) {
             if (lowerDisplay.GetPixel(x, y) == kCountColor) {

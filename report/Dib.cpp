@@ -8,7 +8,7 @@ namespace lumet {
 
 namespace {
 
-constexpr QRgb kWhite = 0xFFFFFFu;
+constexpr Color kWhite = Color::FromHex(0xFFFFFF);
 
 void AppendLe16(std::vector<std::uint8_t>& out, std::uint16_t value) {
     out.push_back(static_cast<std::uint8_t>(value & 0xFFu));
@@ -30,29 +30,28 @@ std::uint64_t PixelOffset(int bitCount) {
     return Dib::kFileHeaderSize + Dib::kHeaderSize + 4ull * Dib::ColorCount(bitCount);
 }
 
-void FillMonochromeRows(const QImage& image, std::uint64_t stride,
+void FillMonochromeRows(const Bitmap& bitmap, std::uint64_t stride,
                         std::vector<std::uint8_t>& bits) {
-    const int height = image.height();
+    const int height = bitmap.Height();
     for (int y = 0; y < height; ++y) {
-        const auto* pixels = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         std::uint8_t* row = bits.data() + static_cast<std::uint64_t>(height - 1 - y) * stride;
-        for (int x = 0; x < image.width(); ++x) {
-            if ((pixels[x] & kWhite) == kWhite) {
+        for (int x = 0; x < bitmap.Width(); ++x) {
+            if (bitmap.Pixel(x, y) == kWhite) {
                 row[x / 8] |= static_cast<std::uint8_t>(0x80u >> (x % 8));
             }
         }
     }
 }
 
-void FillColorRows(const QImage& image, std::uint64_t stride, std::vector<std::uint8_t>& bits) {
-    const int height = image.height();
+void FillColorRows(const Bitmap& bitmap, std::uint64_t stride, std::vector<std::uint8_t>& bits) {
+    const int height = bitmap.Height();
     for (int y = 0; y < height; ++y) {
-        const auto* pixels = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         std::uint8_t* row = bits.data() + static_cast<std::uint64_t>(height - 1 - y) * stride;
-        for (int x = 0; x < image.width(); ++x) {
-            row[4 * x] = static_cast<std::uint8_t>(qBlue(pixels[x]));
-            row[4 * x + 1] = static_cast<std::uint8_t>(qGreen(pixels[x]));
-            row[4 * x + 2] = static_cast<std::uint8_t>(qRed(pixels[x]));
+        for (int x = 0; x < bitmap.Width(); ++x) {
+            const Color pixel = bitmap.Pixel(x, y);
+            row[4 * x] = pixel.blue;
+            row[4 * x + 1] = pixel.green;
+            row[4 * x + 2] = pixel.red;
         }
     }
 }
@@ -137,9 +136,9 @@ std::optional<Dib> BitmapToDib(const Bitmap& bitmap) {
     dib.bits.assign(static_cast<std::size_t>(imageSize), 0);
     if (bitmap.IsMonochrome()) {
         dib.colorTable = {DibColor{0, 0, 0, 0}, DibColor{255, 255, 255, 0}};
-        FillMonochromeRows(bitmap.Image(), stride, dib.bits);
+        FillMonochromeRows(bitmap, stride, dib.bits);
     } else {
-        FillColorRows(bitmap.Image(), stride, dib.bits);
+        FillColorRows(bitmap, stride, dib.bits);
     }
     return dib;
 }

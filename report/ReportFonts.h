@@ -11,8 +11,8 @@ struct ReportFonts {
     Font largeArial;  // verdict and average
     Font mediumArial; // target address, counts, minimum and maximum
 
-    // The same requests the dialog makes for its shared fonts. Needs a
-    // QGuiApplication; without one the fonts are null and draw no text.
+    // The same requests the dialog makes for its shared fonts. They need the GUI's
+    // text engine running; without it they are null and draw no text.
     static ReportFonts Create();
 };
 

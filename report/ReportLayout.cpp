@@ -1,6 +1,5 @@
 #include "report/ReportLayout.h"
 
-#include <QString>
 #include <algorithm>
 #include <cstdint>
 #include <string>
@@ -112,9 +111,9 @@ void PlaceValues(ReportTextPlacer& placer, const ReportData& data, const ReportF
     // The returned count moves towards its label as far as the percentage after it
     // needs to end inside the box; the label's own glyphs still push it back.
     const std::string percentage = "(" + number(data.returnedPercentage) + "%)";
-    const int countAndPercentage = medium.TextWidth(QString::fromStdString(number(returned))) +
-                                   small.TextWidth(QStringLiteral(" ")) +
-                                   small.TextWidth(QString::fromStdString(percentage));
+    const int countAndPercentage = medium.TextWidth(number(returned)) +
+                                   small.TextWidth(std::string_view(" ")) +
+                                   small.TextWidth(percentage);
     const int returnedX = std::min(100, kBoxInsideRight - countAndPercentage);
     placer.Place(number(returned), medium, {returnedX, 137}, GiveWay::After, kBoxRoom);
     placer.Place(number(data.minimumRtt), medium, {130, 210}, GiveWay::UpOrLeft, kBoxRoom);

@@ -2,7 +2,6 @@
 
 #include "platform/gdi/DeviceContext.h"
 
-#include <QString>
 #include <algorithm>
 
 namespace lumet {
@@ -27,7 +26,7 @@ Rect WidenedByAColumn(const Rect& ink) {
 // its glyphs where they reach further.
 int Extent(const PlacedText& text) {
     const bool endsInABlank = !text.text.empty() && text.text.back() == ' ';
-    const int blank = endsInABlank ? 0 : text.font.TextWidth(QStringLiteral(" "));
+    const int blank = endsInABlank ? 0 : text.font.TextWidth(std::string_view(" "));
     const int afterCell = text.cell.right + blank;
     return text.ink.IsEmpty() ? afterCell : std::max(afterCell, text.ink.right + 1);
 }
@@ -40,10 +39,6 @@ bool RunsInto(const Rect& cell, const Rect& ink, const PlacedText& earlier) {
 
 bool StartsACharacter(char byte) {
     return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
-}
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace
@@ -70,7 +65,7 @@ ReportTextPlacer::Shape ReportTextPlacer::Measure(std::string_view text, const F
     if (font.IsNull()) {
         return {};
     }
-    const int width = font.TextWidth(ToQString(text));
+    const int width = font.TextWidth(text);
     const int height = font.CellHeight();
     // Glyphs may overhang their cell; TextOut lets them reach this far.
     const int margin = height;
@@ -113,7 +108,7 @@ std::string ReportTextPlacer::CutToWidth(std::string_view text, const Font& font
             break;
         }
         const std::string candidate = std::string(kept) + "...";
-        if (font.TextWidth(ToQString(candidate)) <= width && fits(candidate)) {
+        if (font.TextWidth(candidate) <= width && fits(candidate)) {
             return candidate;
         }
     }

@@ -421,9 +421,7 @@ Size DeviceContext::GetTextExtent(std::string_view text) const {
     if (font_.IsNull()) {
         return {};
     }
-    return Size{
-        font_.TextWidth(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))),
-        font_.CellHeight()};
+    return Size{font_.TextWidth(text), font_.CellHeight()};
 }
 
 std::optional<Color> DeviceContext::SetPixel(int x, int y, Color color) {

@@ -129,6 +129,10 @@ int Font::TextWidth(const QString& text) const {
     return raster_ ? raster_->Advance(text) : 0;
 }
 
+int Font::TextWidth(std::string_view utf8) const {
+    return TextWidth(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+}
+
 std::shared_ptr<const RasterText> Font::Render(const QString& text) const {
     return raster_ ? raster_->Render(text) : nullptr;
 }

@@ -48,6 +48,7 @@ public:
 
     // The advance width of text in pixels: the width of its cell in TextOut.
     int TextWidth(const QString& text) const;
+    int TextWidth(std::string_view utf8) const;
 
     // The pixels text lights when drawn with its cell's top left corner at the origin.
     std::shared_ptr<const RasterText> Render(const QString& text) const;
