@@ -24,9 +24,8 @@ bool IsDigitsAndDots(const std::string& text) {
 
 } // namespace
 
-TargetResolver::TargetResolver(ProbeEngine& engine, TargetStrings& target, AddressFieldView& field,
-                               MessageBoxes& messages)
-    : engine_(engine), target_(target), field_(field), messages_(messages) {}
+TargetResolver::TargetResolver(ProbeEngine& engine, TargetStrings& target, AddressFieldView& field)
+    : engine_(engine), target_(target), field_(field) {}
 
 void TargetResolver::ResolveTarget(bool fallbackToLoopback, Resolved done) {
     targetLookup_.reset();
@@ -99,7 +98,7 @@ void TargetResolver::GetLocalAddress(std::function<void()> done) {
     localLookup_.reset();
     const std::optional<std::string> hostName = engine_.resolver().LocalHostName();
     if (!hostName) {
-        messages_.ShowApplicationMessage("\nFailed to get Host Name\n");
+        field_.ShowLocalAddressUnknown("");
         done();
         return;
     }
@@ -108,7 +107,7 @@ void TargetResolver::GetLocalAddress(std::function<void()> done) {
             const std::function<void()> then = done;
             localLookup_.reset();
             if (address == 0) {
-                messages_.ShowApplicationMessage("\nFailed to get IP Address [" + name + "]\n");
+                field_.ShowLocalAddressUnknown(name);
             } else {
                 target_.localAddressText = ProbeEngine::FormatDottedAddress(address);
             }

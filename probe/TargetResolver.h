@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/dialogs/MessageBoxes.h"
 #include "platform/events/IoWatcher.h"
 #include "probe/AddressFieldView.h"
 #include "probe/ProbeEngine.h"
@@ -18,8 +17,7 @@ class TargetResolver {
 public:
     using Resolved = std::function<void(bool success)>;
 
-    TargetResolver(ProbeEngine& engine, TargetStrings& target, AddressFieldView& field,
-                   MessageBoxes& messages);
+    TargetResolver(ProbeEngine& engine, TargetStrings& target, AddressFieldView& field);
 
     // Classifies targetText as a host name (first character 'a' to 'z') or a dotted
     // address (digits and dots only) and resolves it. With fallbackToLoopback a
@@ -49,7 +47,6 @@ private:
     ProbeEngine& engine_;
     TargetStrings& target_;
     AddressFieldView& field_;
-    MessageBoxes& messages_;
     std::unique_ptr<IoWait> targetLookup_;
     std::unique_ptr<IoWait> localLookup_;
 };

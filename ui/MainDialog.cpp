@@ -96,7 +96,7 @@ MainDialog::MainDialog(MainDialogServices services, const std::vector<std::uint8
       view_(MainDialogView::Parts{window_, controls_, buffers_, objects_, panels_, addressZone_,
                                   exchange_, history_, target_, services_.pump, services_.clock,
                                   services_.messages, [this] { SaveAndExit(); }}),
-      resolver_(engine_, target_, view_, services_.messages),
+      resolver_(engine_, target_, view_),
       controller_(engine_, resolver_, target_, history_, settings_, view_, window_.GetTimers(),
                   services_.pump, services_.clock),
       overlay_(window_, buffers_, panels_, report_, hover_, controls_.AddressField(), controller_),

@@ -84,6 +84,9 @@ public:
     // AddressFieldView.
     void ShowWrongAddress() override;
     void ShowResolvedAddress(const std::string& dottedAddress) override;
+    void ShowLocalAddressUnknown(const std::string& hostName) override {
+        messages_.LocalAddressUnknown(hostName);
+    }
 
     // WrongAddressWindow.
     void DisableAddressField() override;

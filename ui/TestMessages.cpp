@@ -43,4 +43,10 @@ void TestMessages::NoticeDroppedServer(const std::string& entry) {
                               "should be removed from the list. \n");
 }
 
+void TestMessages::LocalAddressUnknown(const std::string& hostName) {
+    messages_.ShowApplicationMessage(hostName.empty()
+                                         ? "\nFailed to get Host Name\n"
+                                         : "\nFailed to get IP Address [" + hostName + "]\n");
+}
+
 } // namespace lumet

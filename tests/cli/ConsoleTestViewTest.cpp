@@ -5,7 +5,6 @@
 #include "tests/support/FakeMessagePump.h"
 #include "tests/support/FakeResolver.h"
 #include "tests/support/FakeTimers.h"
-#include "tests/support/RecordingMessageBoxes.h"
 #include "tests/support/ScriptedIcmpEcho.h"
 #include "tools/lumet-cli/TextProbeOutput.h"
 
@@ -40,7 +39,6 @@ protected:
     test::ScriptedIcmpEcho echo{timers};
     test::FakeResolver resolver{timers};
     ProbeEngine engine{echo, resolver};
-    test::RecordingMessageBoxes messages;
     SampleHistory history;
     TargetStrings target;
     PingSettings settings;
@@ -48,7 +46,7 @@ protected:
     std::ostringstream err;
     TextProbeOutput output{out};
     ConsoleTestView view{engine, history, target, output, err, "eu.lst"};
-    TargetResolver targetResolver{engine, target, view, messages};
+    TargetResolver targetResolver{engine, target, view};
     TestController controller{engine, targetResolver, target, history, settings,
                               view,   timers,         pump,   clock};
 };
@@ -114,6 +112,30 @@ INSTANTIATE_TEST_SUITE_P(
                     TellingRow{"a list entry's escape sequence reaching the terminal",
                                std::nullopt,
                                {"lumet-cli: dead\\x1B[2J", "/srv/lists/eu.lst"}}));
+
+struct LocalAddressRow {
+    const char* fault;
+    std::string hostName;
+    const char* passage; // found on stderr
+};
+
+class ConsoleLocalAddress : public ConsoleTestViewTest,
+                            public testing::WithParamInterface<LocalAddressRow> {};
+
+TEST_P(ConsoleLocalAddress, SaysWhichStepFailed) {
+    const LocalAddressRow& row = GetParam();
+    SCOPED_TRACE(row.fault);
+    view.ShowLocalAddressUnknown(row.hostName);
+    EXPECT_NE(err.str().find(row.passage), std::string::npos) << err.str();
+    EXPECT_EQ(err.str().find('\x1b'), std::string::npos) << "raw escape on the terminal";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ConsoleTestView, ConsoleLocalAddress,
+    testing::Values(LocalAddressRow{"a missing host name told as a failed lookup", "",
+                                    "name cannot be read"},
+                    LocalAddressRow{"a host name's escape sequence reaching the terminal",
+                                    "evil\x1b[2J", "this host, evil\\x1B[2J"}));
 
 } // namespace
 } // namespace lumet::cli

@@ -3,7 +3,6 @@
 #include "tests/support/FakeClock.h"
 #include "tests/support/FakeMessagePump.h"
 #include "tests/support/FakeResolver.h"
-#include "tests/support/RecordingMessageBoxes.h"
 #include "tests/support/ScriptedIcmpEcho.h"
 #include "tools/lumet-cli/TextProbeOutput.h"
 
@@ -37,7 +36,7 @@ protected:
         options.target = target;
         options.count = count;
         options.format = format;
-        return RunProbeCommand(options, engine, pump, clock, messages, out, err);
+        return RunProbeCommand(options, engine, pump, clock, out, err);
     }
 
     test::FakeClock clock;
@@ -46,7 +45,6 @@ protected:
     test::ScriptedIcmpEcho echo{timers};
     test::FakeResolver resolver{timers};
     ProbeEngine engine{echo, resolver};
-    test::RecordingMessageBoxes messages;
     std::ostringstream out;
     std::ostringstream err;
 };

@@ -6,7 +6,6 @@
 #include "tests/support/FakeMessagePump.h"
 #include "tests/support/FakeResolver.h"
 #include "tests/support/FakeTimers.h"
-#include "tests/support/RecordingMessageBoxes.h"
 #include "tests/support/ScriptedIcmpEcho.h"
 
 #include <algorithm>
@@ -96,8 +95,7 @@ protected:
     ProbeEngine engine{echo, resolver};
     TargetStrings target;
     RecordingTestView view;
-    RecordingMessageBoxes messages;
-    TargetResolver targetResolver{engine, target, view, messages};
+    TargetResolver targetResolver{engine, target, view};
     SampleHistory history;
     PingSettings settings;
     TestController controller{engine, targetResolver, target, history, settings,

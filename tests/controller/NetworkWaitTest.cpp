@@ -215,7 +215,7 @@ TEST_P(SearchDuringLookup, EndsAtOnceAndDropsTheAnswer) {
 
     EXPECT_LE(clock.nowMs, 1100u + 300u) << "the search outlived the stop";
     EXPECT_EQ(controller.testState(), TestState::Idle);
-    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(view.told.empty());
     timers.RunFor(10000);
     EXPECT_FALSE(timers.IsRunning(TestController::kProbeTimerId));
     EXPECT_TRUE(echo.requests.empty());

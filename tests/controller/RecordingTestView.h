@@ -121,6 +121,9 @@ public:
         fieldText = dotted;
         log.push_back("resolved " + dotted);
     }
+    void ShowLocalAddressUnknown(const std::string& hostName) override {
+        told.push_back("local address unknown " + hostName);
+    }
 };
 
 } // namespace lumet::test

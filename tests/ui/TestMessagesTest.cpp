@@ -72,5 +72,30 @@ INSTANTIATE_TEST_SUITE_P(
                                {"The address deadhost\n", "seems to be pretty dead, and\n",
                                 "should be removed from the list. \n"}}));
 
+struct LocalAddressRow {
+    const char* fault;
+    std::string hostName;
+    std::string text;
+};
+
+class LocalAddressMessage : public testing::TestWithParam<LocalAddressRow> {};
+
+TEST_P(LocalAddressMessage, TellsWhichStepFailedInTheApplicationsBox) {
+    const LocalAddressRow& row = GetParam();
+    SCOPED_TRACE(row.fault);
+    test::RecordingMessageBoxes boxes;
+    TestMessages(boxes).LocalAddressUnknown(row.hostName);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_TRUE(boxes.shown[0].application);
+    EXPECT_EQ(boxes.shown[0].text, row.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TestMessages, LocalAddressMessage,
+    testing::Values(LocalAddressRow{"a missing host name told as a failed lookup", "",
+                                    "\nFailed to get Host Name\n"},
+                    LocalAddressRow{"the host whose lookup failed not named", "unknown-host",
+                                    "\nFailed to get IP Address [unknown-host]\n"}));
+
 } // namespace
 } // namespace lumet

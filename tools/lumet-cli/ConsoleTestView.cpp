@@ -43,6 +43,15 @@ void ConsoleTestView::NoticeDroppedServer(const std::string& entry) {
          << Printable(listFile_) << '\n';
 }
 
+void ConsoleTestView::ShowLocalAddressUnknown(const std::string& hostName) {
+    if (hostName.empty()) {
+        err_ << "lumet-cli: this host's name cannot be read; the reports keep the last address\n";
+    } else {
+        err_ << "lumet-cli: no address found for this host, " << Printable(hostName)
+             << "; the reports keep the last address\n";
+    }
+}
+
 void ConsoleTestView::RefreshDisplays() {
     PrintHeaderOnce();
     UpdateRatingPosition();

@@ -54,6 +54,7 @@ public:
 
     void ShowWrongAddress() override;
     void ShowResolvedAddress(const std::string& dottedAddress) override;
+    void ShowLocalAddressUnknown(const std::string& hostName) override;
 
 private:
     void UpdateRatingPosition();

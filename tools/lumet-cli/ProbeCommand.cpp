@@ -25,6 +25,7 @@ class SilentAddressField final : public AddressFieldView {
 public:
     void ShowWrongAddress() override {}
     void ShowResolvedAddress(const std::string&) override {}
+    void ShowLocalAddressUnknown(const std::string&) override {}
 };
 
 // The time a test keeps for a probe: anything above 1000 ms, and "no time", is 999.
@@ -46,11 +47,11 @@ std::uint32_t AwaitEcho(ProbeEngine& engine, MessagePump& loop, std::uint32_t ad
 } // namespace
 
 int RunProbeCommand(const ProbeOptions& options, ProbeEngine& engine, MessagePump& loop,
-                    Clock& clock, MessageBoxes& messages, std::ostream& out, std::ostream& err) {
+                    Clock& clock, std::ostream& out, std::ostream& err) {
     TargetStrings target;
     target.targetText = options.target;
     SilentAddressField field;
-    TargetResolver resolver(engine, target, field, messages);
+    TargetResolver resolver(engine, target, field);
     std::optional<bool> resolved;
     resolver.ResolveTarget(false, [&resolved](bool success) { resolved = success; });
     while (!resolved) {

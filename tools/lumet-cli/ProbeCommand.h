@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/clock/Clock.h"
-#include "platform/dialogs/MessageBoxes.h"
 #include "platform/events/MessagePump.h"
 #include "probe/ProbeEngine.h"
 #include "tools/lumet-cli/CommandLine.h"
@@ -24,6 +23,6 @@ struct ProbeOptions {
 // and the rating. The answers come through `loop`, the event loop the engine's echo waits
 // on. Returns the process exit code.
 int RunProbeCommand(const ProbeOptions& options, ProbeEngine& engine, MessagePump& loop,
-                    Clock& clock, MessageBoxes& messages, std::ostream& out, std::ostream& err);
+                    Clock& clock, std::ostream& out, std::ostream& err);
 
 } // namespace lumet::cli

@@ -51,7 +51,7 @@ int RunTestCommand(const CommandLine& line, ProbeEngine& engine, ConsoleEventLoo
     const std::unique_ptr<ProbeOutput> output = MakeProbeOutput(line.format, out, err);
     ConsoleTestView view(engine, history, target, *output, err,
                          line.command == "random" ? line.argument : "");
-    TargetResolver resolver(engine, target, view, messages);
+    TargetResolver resolver(engine, target, view);
     TestController controller(engine, resolver, target, history, settings, view, loop, loop, clock);
     view.Attach(controller);
     loop.OnTick([&controller](int id) { controller.OnTimer(id); });

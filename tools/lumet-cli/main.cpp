@@ -56,8 +56,7 @@ int main(int argc, char** argv) {
         options.count = line.count.value_or(options.count);
         options.timeoutMs = static_cast<std::uint32_t>(line.timeoutMs.value_or(1000));
         options.format = line.format;
-        return lumet::cli::RunProbeCommand(options, engine, loop, clock, messages, std::cout,
-                                           std::cerr);
+        return lumet::cli::RunProbeCommand(options, engine, loop, clock, std::cout, std::cerr);
     }
     // The window's profile: Orbisk/lumet, shared with the program itself.
     lumet::QSettingsProfile profile = lumet::QSettingsProfile::ForApplication("lumet");
