@@ -3,6 +3,7 @@
 #include "display/QualityScale.h"
 #include "display/StatusLine.h"
 #include "pingtest/SampleHistory.h"
+#include "platform/qtgdi/QtFontEngine.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
@@ -15,7 +16,7 @@ namespace {
 using namespace lumet;
 
 void BM_RefreshDisplays(benchmark::State& state) {
-    const DrawingObjects objects = DrawingObjects::Create();
+    const DrawingObjects objects = DrawingObjects::Create(QtFontEngine{});
     DeviceContext background(Bitmap(320, 80));
     DeviceContext upper(Bitmap(320, 24));
     DeviceContext lower(Bitmap(320, 54));

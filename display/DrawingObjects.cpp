@@ -2,13 +2,13 @@
 
 namespace lumet {
 
-DrawingObjects DrawingObjects::Create() {
+DrawingObjects DrawingObjects::Create(const FontEngine& engine) {
     constexpr int kBold = 700;
     DrawingObjects objects;
-    objects.smallTahomaFont = Font::Create("Tahoma", 12);
-    objects.largeArialFont = Font::Create("Arial", 42, kBold);
-    objects.mediumArialFont = Font::Create("Arial", 18, kBold);
-    objects.smallArialFont = Font::Create("Arial", 12);
+    objects.smallTahomaFont = Font::Create(engine, "Tahoma", 12);
+    objects.largeArialFont = Font::Create(engine, "Arial", 42, kBold);
+    objects.mediumArialFont = Font::Create(engine, "Arial", 18, kBold);
+    objects.smallArialFont = Font::Create(engine, "Arial", 12);
     objects.blackBrush = Brush::Solid(kBlack);
     objects.lightCyanBrush = Brush::Solid(kLightCyan);
     objects.redBrush = Brush::Solid(Color{0xFF, 0x00, 0x00});

@@ -29,9 +29,8 @@ struct DrawingObjects {
     Font smallArialFont;
     StatusPictures statusPictures;
 
-    // The fonts need the GUI's text engine running; without it they are null and
-    // draw no text.
-    static DrawingObjects Create();
+    // The fonts come from engine; those it cannot make are null and draw no text.
+    static DrawingObjects Create(const FontEngine& engine);
 };
 
 } // namespace lumet

@@ -11,9 +11,9 @@ struct ReportFonts {
     Font largeArial;  // verdict and average
     Font mediumArial; // target address, counts, minimum and maximum
 
-    // The same requests the dialog makes for its shared fonts. They need the GUI's
-    // text engine running; without it they are null and draw no text.
-    static ReportFonts Create();
+    // The same requests the dialog makes for its shared fonts. Those the engine
+    // cannot make are null and draw no text.
+    static ReportFonts Create(const FontEngine& engine);
 };
 
 } // namespace lumet

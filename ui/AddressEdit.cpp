@@ -26,9 +26,9 @@ char LowerAscii(char character) {
 AddressEdit::AddressEdit(int id, const Rect& rect, ControlStyle style, EditStyle editStyle)
     : EditControl(id, rect, style, editStyle) {}
 
-void AddressEdit::CreateFonts() {
-    nameFont_ = Font::Create("Arial", kNameFontHeight, kBoldWeight);
-    dottedFont_ = Font::Create("Arial", kDottedFontHeight, kBoldWeight);
+void AddressEdit::CreateFonts(const FontEngine& engine) {
+    nameFont_ = Font::Create(engine, "Arial", kNameFontHeight, kBoldWeight);
+    dottedFont_ = Font::Create(engine, "Arial", kDottedFontHeight, kBoldWeight);
 }
 
 bool AddressEdit::IsHostNameText(std::string_view text) {

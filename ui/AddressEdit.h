@@ -41,7 +41,7 @@ public:
 
     // Creates `nameFont` and `dottedFont`; once, for the address field, during dialog
     // initialisation (needs a QGuiApplication).
-    void CreateFonts();
+    void CreateFonts(const FontEngine& engine);
     const Font& NameFont() const { return nameFont_; }
     const Font& DottedFont() const { return dottedFont_; }
 

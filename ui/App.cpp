@@ -6,6 +6,7 @@
 #include "platform/icmp/LinuxIcmpEcho.h"
 #include "platform/net/SystemResolver.h"
 #include "platform/profile/QSettingsProfile.h"
+#include "platform/qtgdi/QtFontEngine.h"
 #include "platform/window/QtBeep.h"
 #include "platform/window/QtMessageBoxes.h"
 #include "platform/window/QtMessagePump.h"
@@ -38,11 +39,13 @@ int App::Run() {
     SystemClock clock;
     QtMessagePump pump;
     QtTimerSource timers;
+    const QtFontEngine fonts;
     QtBeep beep;
     HelpViewer help(messages);
     const FilePlaces places = PrepareFilePlaces(messages);
-    MainDialog dialog(MainDialogServices{echo, resolver, clock, pump, timers, profile, messages,
-                                         beep, help, places.serverListFile, places.helpFile},
+    MainDialog dialog(MainDialogServices{echo, resolver, clock, pump, timers, fonts, profile,
+                                         messages, beep, help, places.serverListFile,
+                                         places.helpFile},
                       dialogTemplate);
     messages.SetOwner(&dialog.Window().Widget());
     return RunDialog(dialog);

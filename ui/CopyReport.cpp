@@ -2,18 +2,15 @@
 
 #include "ui/ReportFiles.h"
 
-#include <QImage>
-#include <QString>
-
 namespace lumet {
 
 void CopyReport(Clipboard& clipboard) {
-    const QImage picture(QString::fromLatin1(kReportPictureFile));
-    if (picture.isNull()) {
+    const Bitmap picture = Bitmap::Load(kReportPictureFile);
+    if (picture.IsNull()) {
         clipboard.Clear();
         return;
     }
-    clipboard.SetImage(picture);
+    clipboard.SetPicture(picture);
 }
 
 } // namespace lumet

@@ -137,7 +137,7 @@ bool MainDialog::OnInitDialog() {
     exchange_.ToControls();
     programDirectory_ = LocateProgramDirectory();
     LoadSettings();
-    controls_.AddressField().CreateFonts();
+    controls_.AddressField().CreateFonts(services_.fonts);
     window_.SetIcon(WindowIcon());
     controller_.ResetTest();
     target_.localAddressText.clear();
@@ -147,7 +147,7 @@ bool MainDialog::OnInitDialog() {
         EnableControl(id, false);
     }
     PrepareFields();
-    objects_ = DrawingObjects::Create();
+    objects_ = DrawingObjects::Create(services_.fonts);
     reportFonts_ =
         ReportFonts{objects_.smallTahomaFont, objects_.largeArialFont, objects_.mediumArialFont};
     history_.ResetHistory();
@@ -178,12 +178,12 @@ void MainDialog::AttachButtons() {
 }
 
 void MainDialog::PrepareFields() {
-    controls_.AddressField().SetFont(Font::Create("Arial", 42, 700), true);
+    controls_.AddressField().SetFont(Font::Create(services_.fonts, "Arial", 42, 700), true);
     for (const int id : MainDialogControls::kSettingsFieldIds) {
         if (EditControl* const field = controls_.FindEdit(id)) {
             field->SetMargins(0, 0);
             field->ShowWindow(false);
-            field->SetFont(Font::Create("Arial", 12), true);
+            field->SetFont(Font::Create(services_.fonts, "Arial", 12), true);
         }
     }
 }

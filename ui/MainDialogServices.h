@@ -4,6 +4,7 @@
 #include "platform/dialogs/MessageBoxes.h"
 #include "platform/events/MessagePump.h"
 #include "platform/events/TimerSource.h"
+#include "platform/gdi/FontEngine.h"
 #include "platform/icmp/IcmpEcho.h"
 #include "platform/net/Resolver.h"
 #include "platform/profile/Profile.h"
@@ -24,6 +25,7 @@ struct MainDialogServices {
     Clock& clock;
     MessagePump& pump;
     TimerSource& timers;
+    const FontEngine& fonts;
     Profile& profile;
     MessageBoxes& messages;
     Beep& beep;

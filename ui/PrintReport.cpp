@@ -3,9 +3,6 @@
 #include "ui/ReportFiles.h"
 #include "ui/ShowTextReport.h"
 
-#include <QImage>
-#include <QString>
-
 namespace lumet {
 
 namespace {
@@ -56,12 +53,12 @@ void PrintReport(Printer& printer, Resolution screen, MessageBoxes& messages, Te
         ShowTextReport(viewer, mainWindowRect);
         return;
     }
-    const QImage picture(QString::fromLatin1(kReportPictureFile));
-    if (picture.isNull()) {
+    const Bitmap picture = Bitmap::Load(kReportPictureFile);
+    if (picture.IsNull()) {
         messages.ShowMessage(kNotification, MessageIcon::Warning, kPictureMissingText);
         return;
     }
-    const Rect target = ReportPrintRect(printer.Page(), screen, picture.width(), picture.height());
+    const Rect target = ReportPrintRect(printer.Page(), screen, picture.Width(), picture.Height());
     if (!printer.PrintPicture(kPrintDocumentName, picture, target)) {
         messages.ShowMessage(kNotification, MessageIcon::Warning, kJobFailedText);
     }

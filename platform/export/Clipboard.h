@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QImage>
+#include "platform/gdi/Bitmap.h"
 
 namespace lumet {
 
@@ -10,7 +10,7 @@ public:
     virtual ~Clipboard() = default;
 
     // Replaces the clipboard's contents with the picture.
-    virtual void SetImage(const QImage& image) = 0;
+    virtual void SetPicture(const Bitmap& picture) = 0;
     // Empties the clipboard.
     virtual void Clear() = 0;
 };

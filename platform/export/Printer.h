@@ -1,8 +1,8 @@
 #pragma once
 
+#include "platform/gdi/Bitmap.h"
 #include "platform/gdi/Rect.h"
 
-#include <QImage>
 #include <string>
 
 namespace lumet {
@@ -41,7 +41,7 @@ public:
     // Prints one document of one page holding `picture` stretched to `target`, in
     // device pixels from the printable area's top-left corner. False when the job
     // could not be started.
-    virtual bool PrintPicture(const std::string& documentName, const QImage& picture,
+    virtual bool PrintPicture(const std::string& documentName, const Bitmap& picture,
                               const Rect& target) = 0;
 };
 

@@ -7,7 +7,7 @@ namespace lumet {
 // The application's clipboard. A QGuiApplication must exist.
 class QtClipboard final : public Clipboard {
 public:
-    void SetImage(const QImage& image) override;
+    void SetPicture(const Bitmap& picture) override;
     void Clear() override;
 };
 

@@ -1,5 +1,7 @@
 #include "platform/export/QtPrinter.h"
 
+#include "platform/qtgdi/BitmapImage.h"
+
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPrintDialog>
@@ -33,7 +35,7 @@ bool QtPrinter::CanPrintPictures() const {
            engine->hasFeature(QPaintEngine::PixmapTransform);
 }
 
-bool QtPrinter::PrintPicture(const std::string& documentName, const QImage& picture,
+bool QtPrinter::PrintPicture(const std::string& documentName, const Bitmap& picture,
                              const Rect& target) {
     printer_->setDocName(QString::fromStdString(documentName));
     QPainter painter;
@@ -43,8 +45,8 @@ bool QtPrinter::PrintPicture(const std::string& documentName, const QImage& pict
     // A PDF or PostScript job would otherwise be free to store the picture as a
     // JPEG, blurring the report's one-pixel lines.
     painter.setRenderHint(QPainter::LosslessImageRendering);
-    painter.drawImage(QRect(target.left, target.top, target.Width(), target.Height()), picture,
-                      QRect(0, 0, picture.width(), picture.height()));
+    painter.drawImage(QRect(target.left, target.top, target.Width(), target.Height()),
+                      ImageView(picture), QRect(0, 0, picture.Width(), picture.Height()));
     return painter.end();
 }
 

@@ -26,7 +26,7 @@ public:
     bool ChoosePrinter() override;
     PrinterPage Page() const override;
     bool CanPrintPictures() const override;
-    bool PrintPicture(const std::string& documentName, const QImage& picture,
+    bool PrintPicture(const std::string& documentName, const Bitmap& picture,
                       const Rect& target) override;
 
 private:

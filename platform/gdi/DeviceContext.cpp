@@ -11,27 +11,19 @@ namespace lumet {
 
 namespace {
 
-constexpr QRgb kAlpha = 0xFF000000u;
-constexpr QRgb kRgbMask = 0x00FFFFFFu;
-constexpr QRgb kBlack = 0xFF000000u;
-constexpr QRgb kWhite = 0xFFFFFFFFu;
+constexpr PixelWord kAlpha = 0xFF000000u;
+constexpr PixelWord kRgbMask = 0x00FFFFFFu;
+constexpr PixelWord kBlack = 0xFF000000u;
+constexpr PixelWord kWhite = 0xFFFFFFFFu;
 
 // A dotted pen lights this many pixels, then skips as many.
 constexpr int kDotRun = 3;
 
-QRgb* Row(QImage& image, int y) {
-    return reinterpret_cast<QRgb*>(image.scanLine(y));
-}
-
-const QRgb* ConstRow(const QImage& image, int y) {
-    return reinterpret_cast<const QRgb*>(image.constScanLine(y));
-}
-
-QRgb Mix(QRgb destination, QRgb pixel, Rop2 mix) {
+PixelWord Mix(PixelWord destination, PixelWord pixel, Rop2 mix) {
     return mix == Rop2::XorPen ? ((destination ^ pixel) & kRgbMask) | kAlpha : pixel;
 }
 
-QRgb Combine(QRgb destination, QRgb source, Rop rop) {
+PixelWord Combine(PixelWord destination, PixelWord source, Rop rop) {
     switch (rop) {
     case Rop::SrcCopy:
         return source | kAlpha;
@@ -47,7 +39,8 @@ QRgb Combine(QRgb destination, QRgb source, Rop rop) {
 
 // The two rows never overlap (a blit reads from a copy of its source), and saying so
 // lets the compiler combine several pixels per instruction.
-template <Rop rop> void CombineRun(QRgb* __restrict to, const QRgb* __restrict from, int count) {
+template <Rop rop>
+void CombineRun(PixelWord* __restrict to, const PixelWord* __restrict from, int count) {
     for (int i = 0; i < count; ++i) {
         to[i] = Combine(to[i], from[i], rop);
     }
@@ -55,7 +48,7 @@ template <Rop rop> void CombineRun(QRgb* __restrict to, const QRgb* __restrict f
 
 // One row of a same-size copy, with the raster operation chosen once for the row
 // rather than once per pixel.
-void CombineRun(QRgb* to, const QRgb* from, int count, Rop rop) {
+void CombineRun(PixelWord* to, const PixelWord* from, int count, Rop rop) {
     switch (rop) {
     case Rop::SrcCopy:
         CombineRun<Rop::SrcCopy>(to, from, count);
@@ -127,21 +120,20 @@ Rect DeviceContext::ClipBox() const {
     return clip_ ? bounds.Intersected(clip_->Bounds()) : bounds;
 }
 
-QRgb DeviceContext::DevicePixel(Color color) const {
+PixelWord DeviceContext::DevicePixel(Color color) const {
     if (!bitmap_.IsMonochrome()) {
-        return color.ToQRgb();
+        return color.ToPixel();
     }
-    return qGray(color.ToQRgb()) >= 128 ? kWhite : kBlack;
+    return color.Gray() >= 128 ? kWhite : kBlack;
 }
 
-void DeviceContext::PaintRect(const Rect& rect, QRgb pixel, Rop2 mix) {
+void DeviceContext::PaintRect(const Rect& rect, PixelWord pixel, Rop2 mix) {
     const Rect visible = rect.Intersected(ClipBox());
     if (visible.IsEmpty()) {
         return;
     }
-    QImage& image = bitmap_.image_;
     for (int y = visible.top; y < visible.bottom; ++y) {
-        QRgb* row = Row(image, y);
+        PixelWord* row = bitmap_.MutableRow(y);
         if (mix == Rop2::CopyPen) {
             std::fill(row + visible.left, row + visible.right, pixel);
             continue;
@@ -152,15 +144,14 @@ void DeviceContext::PaintRect(const Rect& rect, QRgb pixel, Rop2 mix) {
     }
 }
 
-void DeviceContext::PaintSpans(const std::vector<Span>& spans, QRgb pixel, Rop2 mix,
+void DeviceContext::PaintSpans(const std::vector<Span>& spans, PixelWord pixel, Rop2 mix,
                                const PixelMask* except) {
     const Rect clip = ClipBox();
-    QImage& image = bitmap_.image_;
     for (const Span& span : spans) {
         if (span.y < clip.top || span.y >= clip.bottom) {
             continue;
         }
-        QRgb* row = Row(image, span.y);
+        PixelWord* row = bitmap_.MutableRow(span.y);
         const int right = std::min(span.right, clip.right);
         for (int x = std::max(span.left, clip.left); x < right; ++x) {
             if (except == nullptr || !except->Test(x, span.y)) {
@@ -170,14 +161,13 @@ void DeviceContext::PaintSpans(const std::vector<Span>& spans, QRgb pixel, Rop2 
     }
 }
 
-void DeviceContext::PaintMask(const PixelMask& mask, QRgb pixel, Rop2 mix) {
+void DeviceContext::PaintMask(const PixelMask& mask, PixelWord pixel, Rop2 mix) {
     const Rect visible = mask.Bounds().Intersected(ClipBox());
     if (visible.IsEmpty()) {
         return;
     }
-    QImage& image = bitmap_.image_;
     for (int y = visible.top; y < visible.bottom; ++y) {
-        QRgb* row = Row(image, y);
+        PixelWord* row = bitmap_.MutableRow(y);
         for (int x = visible.left; x < visible.right; ++x) {
             if (mask.Test(x, y)) {
                 row[x] = Mix(row[x], pixel, mix);
@@ -186,13 +176,13 @@ void DeviceContext::PaintMask(const PixelMask& mask, QRgb pixel, Rop2 mix) {
     }
 }
 
-void DeviceContext::PaintPixel(int x, int y, QRgb pixel, Rop2 mix) {
+void DeviceContext::PaintPixel(int x, int y, PixelWord pixel, Rop2 mix) {
     PaintPixel(x, y, pixel, mix, ClipBox());
 }
 
-void DeviceContext::PaintPixel(int x, int y, QRgb pixel, Rop2 mix, const Rect& clip) {
+void DeviceContext::PaintPixel(int x, int y, PixelWord pixel, Rop2 mix, const Rect& clip) {
     if (clip.Contains(x, y)) {
-        QRgb& target = Row(bitmap_.image_, y)[x];
+        PixelWord& target = bitmap_.MutableRow(y)[x];
         target = Mix(target, pixel, mix);
     }
 }
@@ -201,8 +191,8 @@ void DeviceContext::StrokeCosmetic(std::span<const Point> path) {
     if (pen_.Style() == PenStyle::Null || path.empty()) {
         return;
     }
-    const QRgb mark = DevicePixel(pen_.GetColor());
-    const QRgb gap = DevicePixel(bkColor_);
+    const PixelWord mark = DevicePixel(pen_.GetColor());
+    const PixelWord gap = DevicePixel(bkColor_);
     const bool dotted = pen_.Style() == PenStyle::Dot;
     const bool paintGaps = dotted && bkMode_ == BackgroundMode::Opaque;
     const Rect clip = ClipBox();
@@ -231,7 +221,7 @@ void DeviceContext::Blit(const Rect& destination, const DeviceContext& source, i
     }
     // A shallow copy keeps the source pixels as they were even when the source is
     // this very bitmap: writing below detaches the destination from it.
-    const QImage sourceImage = source.bitmap_.image_;
+    const Bitmap sourceImage = source.bitmap_;
     const bool sameFormat = source.bitmap_.IsMonochrome() == bitmap_.IsMonochrome();
     if (sameFormat && sourceWidth == destination.Width() && sourceHeight == destination.Height()) {
         CopyUnscaled(visible, sourceImage, static_cast<long long>(sourceX) - destination.left,
@@ -240,17 +230,17 @@ void DeviceContext::Blit(const Rect& destination, const DeviceContext& source, i
     }
     const std::vector<int> columns =
         SampleMap(destination.left, visible.left, visible.right, destination.Width(), sourceX,
-                  sourceWidth, sourceImage.width());
+                  sourceWidth, sourceImage.Width());
     const std::vector<int> rows =
         SampleMap(destination.top, visible.top, visible.bottom, destination.Height(), sourceY,
-                  sourceHeight, sourceImage.height());
+                  sourceHeight, sourceImage.Height());
 
     const bool fromMonochrome = source.bitmap_.IsMonochrome() && !bitmap_.IsMonochrome();
     const bool toMonochrome = !source.bitmap_.IsMonochrome() && bitmap_.IsMonochrome();
-    const QRgb zeroPixel = DevicePixel(textColor_);
-    const QRgb onePixel = DevicePixel(bkColor_);
-    const QRgb sourceBackground = source.bkColor_.ToQRgb() & kRgbMask;
-    auto convert = [&](QRgb pixel) {
+    const PixelWord zeroPixel = DevicePixel(textColor_);
+    const PixelWord onePixel = DevicePixel(bkColor_);
+    const PixelWord sourceBackground = source.bkColor_.ToPixel() & kRgbMask;
+    auto convert = [&](PixelWord pixel) {
         if (fromMonochrome) {
             return (pixel & kRgbMask) != 0 ? onePixel : zeroPixel;
         }
@@ -260,30 +250,29 @@ void DeviceContext::Blit(const Rect& destination, const DeviceContext& source, i
         return pixel;
     };
 
-    QImage& image = bitmap_.image_;
     for (std::size_t j = 0; j < rows.size(); ++j) {
         if (rows[j] < 0) {
             continue;
         }
-        const QRgb* from = ConstRow(sourceImage, rows[j]);
-        QRgb* to = Row(image, visible.top + static_cast<int>(j));
+        const PixelWord* from = sourceImage.Row(rows[j]);
+        PixelWord* to = bitmap_.MutableRow(visible.top + static_cast<int>(j));
         for (std::size_t i = 0; i < columns.size(); ++i) {
             if (columns[i] >= 0) {
-                QRgb& target = to[visible.left + static_cast<int>(i)];
+                PixelWord& target = to[visible.left + static_cast<int>(i)];
                 target = Combine(target, convert(from[columns[i]]), rop);
             }
         }
     }
 }
 
-void DeviceContext::CopyUnscaled(const Rect& visible, const QImage& sourceImage, long long shiftX,
+void DeviceContext::CopyUnscaled(const Rect& visible, const Bitmap& sourceImage, long long shiftX,
                                  long long shiftY, Rop rop) {
     // Only the part of the rectangle that has source pixels under it changes. 64 bits,
     // because a caller's source offset may lie anywhere in the int range.
     const long long left = std::max<long long>(visible.left, -shiftX);
-    const long long right = std::min<long long>(visible.right, sourceImage.width() - shiftX);
+    const long long right = std::min<long long>(visible.right, sourceImage.Width() - shiftX);
     const long long top = std::max<long long>(visible.top, -shiftY);
-    const long long bottom = std::min<long long>(visible.bottom, sourceImage.height() - shiftY);
+    const long long bottom = std::min<long long>(visible.bottom, sourceImage.Height() - shiftY);
     if (left >= right || top >= bottom) {
         return;
     }
@@ -291,10 +280,9 @@ void DeviceContext::CopyUnscaled(const Rect& visible, const QImage& sourceImage,
     const int firstColumn = static_cast<int>(left);
     const int sourceColumn = static_cast<int>(left + shiftX);
     const int count = static_cast<int>(right - left);
-    QImage& image = bitmap_.image_;
     for (int y = static_cast<int>(top); y < bottom; ++y) {
-        const QRgb* from = ConstRow(sourceImage, static_cast<int>(y + shiftY));
-        QRgb* to = Row(image, y);
+        const PixelWord* from = sourceImage.Row(static_cast<int>(y + shiftY));
+        PixelWord* to = bitmap_.MutableRow(y);
         CombineRun(to + firstColumn, from + sourceColumn, count, rop);
     }
 }
@@ -338,7 +326,7 @@ void DeviceContext::Rectangle(int left, int top, int right, int bottom) {
         {box.left, lastY},
         {lastX, lastY},
     }};
-    const QRgb brushPixel = DevicePixel(brush_.GetColor());
+    const PixelWord brushPixel = DevicePixel(brush_.GetColor());
     if (IsWidePen()) {
         const PixelMask outline = TraceWideOutline(path, ClipBox());
         if (!brush_.IsNull()) {
@@ -366,7 +354,7 @@ void DeviceContext::Polygon(std::span<const Point> points) {
         return;
     }
     const std::vector<Span> interior = brush_.IsNull() ? std::vector<Span>{} : ScanPolygon(points);
-    const QRgb brushPixel = DevicePixel(brush_.GetColor());
+    const PixelWord brushPixel = DevicePixel(brush_.GetColor());
     if (IsWidePen()) {
         const PixelMask outline = TraceWideOutline(points, ClipBox());
         PaintSpans(interior, brushPixel, rop2_, &outline);
@@ -389,10 +377,8 @@ void DeviceContext::TextOut(int x, int y, std::string_view text) {
     if (bitmap_.IsNull() || font_.IsNull()) {
         return;
     }
-    const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     // The rendering carries the advance too: the string is looked up once.
-    const std::shared_ptr<const RasterText> raster =
-        string.isEmpty() ? nullptr : font_.Render(string);
+    const std::shared_ptr<const RasterText> raster = text.empty() ? nullptr : font_.Render(text);
     if (bkMode_ == BackgroundMode::Opaque) {
         const int cellWidth = raster ? raster->advance : 0;
         PaintRect(Rect{x, y, x + cellWidth, y + font_.CellHeight()}, DevicePixel(bkColor_),
@@ -405,10 +391,9 @@ void DeviceContext::TextOut(int x, int y, std::string_view text) {
     const int top = y - raster->margin;
     const Rect visible =
         Rect{left, top, left + raster->width, top + raster->height}.Intersected(ClipBox());
-    const QRgb pixel = DevicePixel(textColor_);
-    QImage& image = bitmap_.image_;
+    const PixelWord pixel = DevicePixel(textColor_);
     for (int row = visible.top; row < visible.bottom; ++row) {
-        QRgb* target = Row(image, row);
+        PixelWord* target = bitmap_.MutableRow(row);
         for (int column = visible.left; column < visible.right; ++column) {
             if (raster->Inked(column - left, row - top)) {
                 target[column] = pixel;
@@ -428,9 +413,9 @@ std::optional<Color> DeviceContext::SetPixel(int x, int y, Color color) {
     if (!ClipBox().Contains(x, y)) {
         return std::nullopt;
     }
-    const QRgb pixel = DevicePixel(color);
-    Row(bitmap_.image_, y)[x] = pixel;
-    return Color::FromQRgb(pixel);
+    const PixelWord pixel = DevicePixel(color);
+    bitmap_.MutableRow(y)[x] = pixel;
+    return Color::FromPixel(pixel);
 }
 
 std::optional<Color> DeviceContext::GetPixel(int x, int y) const {

@@ -131,18 +131,19 @@ private:
     // Where drawing may change pixels: the bitmap ∩ the clip region.
     Rect ClipBox() const;
     // The pixel value a color takes in this context's bitmap.
-    QRgb DevicePixel(Color color) const;
+    PixelWord DevicePixel(Color color) const;
     bool IsWidePen() const { return pen_.Style() == PenStyle::Solid && pen_.Width() > 1; }
 
-    void PaintRect(const Rect& rect, QRgb pixel, Rop2 mix);
-    void PaintSpans(const std::vector<Span>& spans, QRgb pixel, Rop2 mix, const PixelMask* except);
-    void PaintMask(const PixelMask& mask, QRgb pixel, Rop2 mix);
-    void PaintPixel(int x, int y, QRgb pixel, Rop2 mix);
-    void PaintPixel(int x, int y, QRgb pixel, Rop2 mix, const Rect& clip);
+    void PaintRect(const Rect& rect, PixelWord pixel, Rop2 mix);
+    void PaintSpans(const std::vector<Span>& spans, PixelWord pixel, Rop2 mix,
+                    const PixelMask* except);
+    void PaintMask(const PixelMask& mask, PixelWord pixel, Rop2 mix);
+    void PaintPixel(int x, int y, PixelWord pixel, Rop2 mix);
+    void PaintPixel(int x, int y, PixelWord pixel, Rop2 mix, const Rect& clip);
     void StrokeCosmetic(std::span<const Point> path);
     // A blit whose source and destination have the same size and pixel format: the
     // destination pixel (x, y) takes the source pixel (x + shiftX, y + shiftY).
-    void CopyUnscaled(const Rect& visible, const QImage& sourceImage, long long shiftX,
+    void CopyUnscaled(const Rect& visible, const Bitmap& sourceImage, long long shiftX,
                       long long shiftY, Rop rop);
     void Blit(const Rect& destination, const DeviceContext& source, int sourceX, int sourceY,
               int sourceWidth, int sourceHeight, Rop rop);

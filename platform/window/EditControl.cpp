@@ -95,7 +95,7 @@ Rect EditControl::TextArea() const {
 }
 
 int EditControl::TextWidth(const QString& text) const {
-    return font_.IsNull() ? 0 : font_.TextWidth(text);
+    return font_.IsNull() ? 0 : font_.TextWidth(ToUtf8(text));
 }
 
 int EditControl::TextX(const QString& text) const {

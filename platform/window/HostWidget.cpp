@@ -1,5 +1,6 @@
 #include "platform/window/HostWidget.h"
 
+#include "platform/qtgdi/BitmapImage.h"
 #include "platform/window/DialogWindow.h"
 
 #include <QCloseEvent>
@@ -136,7 +137,7 @@ void HostWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const QRect client(0, 0, width(), height());
-    painter.drawImage(client, window_.SurfacePixels().Image(), client);
+    painter.drawImage(client, ImageView(window_.SurfacePixels()), client);
     const std::optional<Rect> caret = window_.Caret();
     if (caretOn_ && caret) {
         painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);

@@ -1,5 +1,6 @@
 #include "display/AverageMarkerBlink.h"
 
+#include "platform/qtgdi/QtFontEngine.h"
 #include "tests/gdi/PixelMap.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/FakeMessagePump.h"
@@ -26,7 +27,7 @@ constexpr Color kDarkRed = Color::FromHex(0x800000);
 constexpr std::uint32_t kStartMs = 5000;
 
 TEST(BlinkImageTest, PentagonOnBlackInEitherFace) {
-    const DrawingObjects objects = DrawingObjects::Create();
+    const DrawingObjects objects = DrawingObjects::Create(QtFontEngine{});
     const test::Legend legend{{'.', kBlack}, {'#', kLightCyan}, {'r', kRed}, {'d', kDarkRed}};
     const Rect whole{0, 0, kBlinkImageWidth, kBlinkImageHeight};
     EXPECT_EQ(PixelMap(MakeBlinkImage(objects, BlinkImage::Red), whole, legend), Picture(R"(
@@ -52,7 +53,7 @@ TEST(BlinkImageTest, OriginFollowsTheAverageMarker) {
 
 class AverageMarkerBlinkTest : public ::testing::Test {
 protected:
-    const DrawingObjects objects_ = DrawingObjects::Create();
+    const DrawingObjects objects_ = DrawingObjects::Create(QtFontEngine{});
     test::FakeClock clock_;
     test::FakeTimers timers_{clock_};
     test::FakeMessagePump pump_{clock_, timers_};

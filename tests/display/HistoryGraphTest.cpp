@@ -1,5 +1,6 @@
 #include "display/HistoryGraph.h"
 
+#include "platform/qtgdi/QtFontEngine.h"
 #include "tests/gdi/PixelMap.h"
 
 #include <algorithm>
@@ -114,7 +115,7 @@ protected:
         return lit;
     }
 
-    DrawingObjects objects_ = DrawingObjects::Create();
+    DrawingObjects objects_ = DrawingObjects::Create(QtFontEngine{});
     DeviceContext background_ = FilledContext(320, 80, kBlack);
     DeviceContext lower_ = FilledContext(320, 54, kUntouched);
     int phase_ = 1;
@@ -303,7 +304,7 @@ TEST_F(HistoryGraphTest, SkinUnderTheGraphSurvivesWhereTheGraphIsBlack) {
     }
     Draw(MakeHistory({{103, 286}}, false), 1);
     const auto brightened = [](Color under, Color graph) {
-        return Color::FromQRgb(under.ToQRgb() | graph.ToQRgb());
+        return Color::FromPixel(under.ToPixel() | graph.ToPixel());
     };
     for (int y = 0; y < 42; ++y) {
         for (int x = 0; x < kGraphWidth; ++x) {

@@ -1,5 +1,6 @@
 #include "display/QualityScale.h"
 
+#include "platform/qtgdi/QtFontEngine.h"
 #include "tests/gdi/PixelMap.h"
 
 #include <climits>
@@ -28,7 +29,7 @@ Color Background(int x, int y) {
 }
 
 Color XorCyan(Color c) {
-    return Color::FromQRgb(c.ToQRgb() ^ kLightCyan.ToQRgb());
+    return Color::FromPixel(c.ToPixel() ^ kLightCyan.ToPixel());
 }
 
 // The upper display as a test expects it, built from the scale's geometry block by
@@ -105,7 +106,7 @@ private:
 
 class QualityScaleTest : public ::testing::Test {
 protected:
-    const DrawingObjects objects_ = DrawingObjects::Create();
+    const DrawingObjects objects_ = DrawingObjects::Create(QtFontEngine{});
     DeviceContext background_{Bitmap(kWidth, 80)};
     DeviceContext upper_ = test::FilledContext(kWidth, kHeight, kStale);
 

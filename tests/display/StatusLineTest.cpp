@@ -1,5 +1,6 @@
 #include "display/StatusLine.h"
 
+#include "platform/qtgdi/QtFontEngine.h"
 #include "probe/IcmpStatusTexts.h"
 #include "tests/gdi/PixelMap.h"
 
@@ -87,14 +88,11 @@ int ForeignPixels(const DeviceContext& dc, const Rect& rect, Color ink) {
 class StatusLineTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        objects_ = DrawingObjects::Create();
+        objects_ = DrawingObjects::Create(QtFontEngine{});
         ASSERT_FALSE(objects_.smallTahomaFont.IsNull());
     }
 
-    int TextWidth(std::string_view text) const {
-        return objects_.smallTahomaFont.TextWidth(
-            QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    }
+    int TextWidth(std::string_view text) const { return objects_.smallTahomaFont.TextWidth(text); }
 
     // Where a count's text starts: 7 columns into the 22-column image at 296, or
     // right-aligned at its edge when it has more digits than fit there.

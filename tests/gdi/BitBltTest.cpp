@@ -170,7 +170,7 @@ TEST(BitBltTest, OverlappingCopyWithinOneContextReadsTheOriginalPixels) {
 }
 
 TEST(BitBltTest, AMissingBitmapOnEitherSideChangesNothing) {
-    DeviceContext empty{Bitmap::Load(QStringLiteral("/nonexistent/bitmap169.bmp"))};
+    DeviceContext empty{Bitmap::Load("/nonexistent/bitmap169.bmp")};
     DeviceContext destination = FilledContext(4, 4, kBackground);
     destination.BitBlt(0, 0, 4, 4, empty, 0, 0, Rop::SrcCopy);
     EXPECT_EQ(CountPixels(destination, Rect{0, 0, 4, 4}, kBackground), 16);

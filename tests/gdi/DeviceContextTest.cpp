@@ -1,5 +1,6 @@
 #include "platform/gdi/DeviceContext.h"
 
+#include "platform/qtgdi/BitmapImage.h"
 #include "tests/gdi/PixelMap.h"
 
 #include <QTemporaryDir>
@@ -136,7 +137,7 @@ TEST(BitmapTest, LoadsColorAndOneBitFiles) {
     indexed.setPixel(2, 1, 1);
     const QString colorPath = directory.filePath(QStringLiteral("banner.bmp"));
     ASSERT_TRUE(indexed.save(colorPath, "BMP"));
-    const Bitmap color = Bitmap::Load(colorPath);
+    const Bitmap color = Bitmap::Load(colorPath.toStdString());
     ASSERT_FALSE(color.IsNull());
     EXPECT_FALSE(color.IsMonochrome());
     EXPECT_EQ(color.Pixel(0, 0), Color::FromHex(0x0B0B0D));
@@ -148,21 +149,22 @@ TEST(BitmapTest, LoadsColorAndOneBitFiles) {
     mask.setPixel(1, 0, 0);
     const QString maskPath = directory.filePath(QStringLiteral("mask.bmp"));
     ASSERT_TRUE(mask.save(maskPath, "BMP"));
-    const Bitmap loaded = Bitmap::Load(maskPath);
+    const Bitmap loaded = Bitmap::Load(maskPath.toStdString());
     ASSERT_FALSE(loaded.IsNull());
     EXPECT_TRUE(loaded.IsMonochrome());
     EXPECT_EQ(loaded.Pixel(0, 0), kWhite);
     EXPECT_EQ(loaded.Pixel(1, 0), kBlack);
 
-    EXPECT_TRUE(Bitmap::Load(directory.filePath(QStringLiteral("missing.bmp"))).IsNull());
+    EXPECT_TRUE(
+        Bitmap::Load(directory.filePath(QStringLiteral("missing.bmp")).toStdString()).IsNull());
 }
 
 TEST(BitmapTest, FromImageDropsAlpha) {
     QImage image(1, 1, QImage::Format_ARGB32);
     image.setPixel(0, 0, 0x00123456u);
-    const Bitmap bitmap = Bitmap::FromImage(image);
+    const Bitmap bitmap = BitmapFromImage(image);
     EXPECT_EQ(bitmap.Pixel(0, 0), Color::FromHex(0x123456));
-    EXPECT_EQ(bitmap.Image().pixel(0, 0), 0xFF123456u);
+    EXPECT_EQ(ImageView(bitmap).pixel(0, 0), 0xFF123456u);
 }
 
 TEST(BitmapTest, DrawingIntoANullBitmapDoesNothing) {

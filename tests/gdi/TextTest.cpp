@@ -1,5 +1,6 @@
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/Font.h"
+#include "platform/qtgdi/QtFontEngine.h"
 #include "tests/gdi/PixelMap.h"
 
 #include <QFile>
@@ -27,7 +28,7 @@ class FontCellTest : public ::testing::TestWithParam<FontCase> {};
 
 TEST_P(FontCellTest, AscentPlusDescentIsTheRequestedCellHeight) {
     const FontCase c = GetParam();
-    const Font font = Font::Create(c.face, c.height, c.weight);
+    const Font font = Font::Create(QtFontEngine{}, c.face, c.height, c.weight);
     ASSERT_FALSE(font.IsNull());
     EXPECT_EQ(font.CellHeight(), c.height);
     EXPECT_EQ(font.Ascent() + font.Descent(), c.height);
@@ -38,7 +39,7 @@ TEST_P(FontCellTest, AscentPlusDescentIsTheRequestedCellHeight) {
 TEST_P(FontCellTest, GlyphsStayInsideTheCell) {
     const FontCase c = GetParam();
     DeviceContext dc = FilledContext(400, 3 * c.height, kBlack);
-    dc.SelectFont(Font::Create(c.face, c.height, c.weight));
+    dc.SelectFont(Font::Create(QtFontEngine{}, c.face, c.height, c.weight));
     dc.SetTextColor(kLightCyan);
     dc.SetBkMode(BackgroundMode::Transparent);
     const int top = c.height;
@@ -70,9 +71,10 @@ class FontEmTest : public ::testing::TestWithParam<EmCase> {};
 
 TEST_P(FontEmTest, GlyphsAreDrawnAtTheEmTheWindowsCellGives) {
     const EmCase c = GetParam();
-    const Font font = Font::Create(c.face, c.height, c.weight);
-    ASSERT_FALSE(font.IsNull());
-    EXPECT_EQ(font.PixelSize(), c.pixelSize);
+    const std::unique_ptr<QtGlyphRenderer> glyphs =
+        QtFontEngine{}.OpenQt(c.face, c.height, c.weight);
+    ASSERT_NE(glyphs, nullptr);
+    EXPECT_EQ(glyphs->QtFont().pixelSize(), c.pixelSize);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryFontTheProgramUses, FontEmTest,
@@ -83,56 +85,55 @@ INSTANTIATE_TEST_SUITE_P(EveryFontTheProgramUses, FontEmTest,
 
 TEST(FontTest, SmallTahomaDigitsTakeFiveColumns) {
     // Three digits fill exactly the 15 columns the probe count is given.
-    const Font font = Font::Create("Tahoma", 12);
-    ASSERT_EQ(font.Family(), QStringLiteral("Tahoma"));
-    EXPECT_EQ(font.TextWidth(QStringLiteral("000")), 15);
-    EXPECT_EQ(font.TextWidth(QStringLiteral("999")), 15);
+    const Font font = Font::Create(QtFontEngine{}, "Tahoma", 12);
+    ASSERT_EQ(font.Family(), "Tahoma");
+    EXPECT_EQ(font.TextWidth("000"), 15);
+    EXPECT_EQ(font.TextWidth("999"), 15);
 }
 
 TEST(FontTest, TahomaIsWinesTahomaWhenInstalled) {
     if (!QFile::exists(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"))) {
         GTEST_SKIP() << "Wine's Tahoma (package fonts-wine) is not installed";
     }
-    EXPECT_EQ(Font::Create("Tahoma", 12).Family(), QStringLiteral("Tahoma"));
+    EXPECT_EQ(Font::Create(QtFontEngine{}, "Tahoma", 12).Family(), "Tahoma");
 }
 
 TEST(FontTest, ArialResolvesToLiberationSans) {
     if (!QFontDatabase::hasFamily(QStringLiteral("Liberation Sans"))) {
         GTEST_SKIP() << "Liberation Sans (package fonts-liberation2) is not installed";
     }
-    EXPECT_EQ(Font::Create("Arial", 42, 700).Family(), QStringLiteral("Liberation Sans"));
+    EXPECT_EQ(Font::Create(QtFontEngine{}, "Arial", 42, 700).Family(), "Liberation Sans");
 }
 
 TEST(FontTest, AnUnknownFaceFallsBackToDejaVuSans) {
     if (!QFontDatabase::hasFamily(QStringLiteral("DejaVu Sans"))) {
         GTEST_SKIP() << "DejaVu Sans (package fonts-dejavu-core) is not installed";
     }
-    const Font font = Font::Create("No Such Face Anywhere", 12);
-    EXPECT_EQ(font.Family(), QStringLiteral("DejaVu Sans"));
+    const Font font = Font::Create(QtFontEngine{}, "No Such Face Anywhere", 12);
+    EXPECT_EQ(font.Family(), "DejaVu Sans");
     EXPECT_EQ(font.Ascent() + font.Descent(), 12);
 }
 
 TEST(FontTest, WeightSevenHundredIsBold) {
-    EXPECT_TRUE(QFontInfo(Font::Create("Arial", 18, 700).QtFont()).bold());
-    EXPECT_FALSE(QFontInfo(Font::Create("Arial", 18, 0).QtFont()).bold());
+    EXPECT_TRUE(QFontInfo(QtFontEngine{}.OpenQt("Arial", 18, 700)->QtFont()).bold());
+    EXPECT_FALSE(QFontInfo(QtFontEngine{}.OpenQt("Arial", 18, 0)->QtFont()).bold());
 }
 
 TEST(FontTest, NonPositiveHeightGivesANullFont) {
-    EXPECT_TRUE(Font::Create("Arial", 0).IsNull());
-    EXPECT_TRUE(Font::Create("Arial", -12).IsNull());
+    EXPECT_TRUE(Font::Create(QtFontEngine{}, "Arial", 0).IsNull());
+    EXPECT_TRUE(Font::Create(QtFontEngine{}, "Arial", -12).IsNull());
 }
 
 TEST(FontTest, TextWidthIsTheSumOfTheCharacterAdvances) {
-    const Font font = Font::Create("Tahoma", 12);
-    EXPECT_GT(font.TextWidth(QStringLiteral("0")), 0);
-    EXPECT_EQ(font.TextWidth(QStringLiteral("000")), 3 * font.TextWidth(QStringLiteral("0")));
-    EXPECT_EQ(font.TextWidth(QStringLiteral("AVA")),
-              2 * font.TextWidth(QStringLiteral("A")) + font.TextWidth(QStringLiteral("V")));
+    const Font font = Font::Create(QtFontEngine{}, "Tahoma", 12);
+    EXPECT_GT(font.TextWidth("0"), 0);
+    EXPECT_EQ(font.TextWidth("000"), 3 * font.TextWidth("0"));
+    EXPECT_EQ(font.TextWidth("AVA"), 2 * font.TextWidth("A") + font.TextWidth("V"));
 }
 
 TEST(TextOutTest, OpaqueModeFillsTheWholeCellWithTheBackgroundColor) {
     DeviceContext dc = FilledContext(60, 20, kRed);
-    dc.SelectFont(Font::Create("Tahoma", 12));
+    dc.SelectFont(Font::Create(QtFontEngine{}, "Tahoma", 12));
     dc.SetTextColor(kLightCyan);
     dc.SetBkColor(kBlack);
     dc.TextOut(5, 3, "007");
@@ -148,7 +149,7 @@ TEST(TextOutTest, OpaqueModeFillsTheWholeCellWithTheBackgroundColor) {
 
 TEST(TextOutTest, TransparentModeChangesOnlyGlyphPixels) {
     DeviceContext dc = FilledContext(60, 20, kRed);
-    dc.SelectFont(Font::Create("Tahoma", 12));
+    dc.SelectFont(Font::Create(QtFontEngine{}, "Tahoma", 12));
     dc.SetTextColor(kLightCyan);
     dc.SetBkColor(kBlack);
     dc.SetBkMode(BackgroundMode::Transparent);
@@ -161,7 +162,7 @@ TEST(TextOutTest, TransparentModeChangesOnlyGlyphPixels) {
 
 TEST(TextOutTest, TextIgnoresTheMixMode) {
     DeviceContext dc = FilledContext(40, 14, kSkin);
-    dc.SelectFont(Font::Create("Tahoma", 12));
+    dc.SelectFont(Font::Create(QtFontEngine{}, "Tahoma", 12));
     dc.SetTextColor(kLightCyan);
     dc.SetBkColor(kBlack);
     dc.SetROP2(Rop2::XorPen);
@@ -178,7 +179,7 @@ TEST(TextOutTest, LabelIsKeptInsideItsClipBox) {
     const int p = 150;
     DeviceContext graph = FilledContext(316, 42, kSkin);
     const Region box(p, 31, p + 18, 40);
-    graph.SelectFont(Font::Create("Arial", 12));
+    graph.SelectFont(Font::Create(QtFontEngine{}, "Arial", 12));
     graph.SetTextColor(kBlack);
     graph.SelectClipRgn(box);
     graph.InvertRgn(box);
@@ -195,7 +196,7 @@ TEST(TextOutTest, LabelIsKeptInsideItsClipBox) {
 TEST(TextOutTest, OnlyTheDrawnCellsChangeAndTheImageEdgeCutsTheText) {
     // The host name: a short name over a longer earlier one leaves its tail.
     DeviceContext line = FilledContext(140, 11, kSkin);
-    line.SelectFont(Font::Create("Tahoma", 12));
+    line.SelectFont(Font::Create(QtFontEngine{}, "Tahoma", 12));
     line.SetTextColor(kLightCyan);
     line.SetBkColor(kBlack);
     line.TextOut(0, 0, "a.very.long.host.name.example.org.and.more");
@@ -209,7 +210,7 @@ TEST(TextOutTest, OnlyTheDrawnCellsChangeAndTheImageEdgeCutsTheText) {
 
 TEST(TextOutTest, EmptyTextAndNullFontPaintNothing) {
     DeviceContext dc = FilledContext(20, 20, kSkin);
-    dc.SelectFont(Font::Create("Tahoma", 12));
+    dc.SelectFont(Font::Create(QtFontEngine{}, "Tahoma", 12));
     dc.TextOut(2, 2, "");
     EXPECT_EQ(CountPixels(dc, Rect{0, 0, 20, 20}, kSkin), 400);
     dc.SelectFont(Font());

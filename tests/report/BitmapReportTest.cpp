@@ -1,5 +1,6 @@
 #include "report/BitmapReport.h"
 
+#include "platform/qtgdi/QtFontEngine.h"
 #include "tests/report/ReportPictureSupport.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/RecordingMessageBoxes.h"
@@ -49,14 +50,14 @@ protected:
     Bitmap WriteAndLoad(const ReportData& data) {
         EXPECT_TRUE(WriteBitmapReport(data, fonts_, "1.0", file_, messages_));
         EXPECT_TRUE(messages_.shown.empty());
-        const Bitmap picture = Bitmap::Load(QString::fromStdString(file_.string()));
+        const Bitmap picture = Bitmap::Load(file_);
         EXPECT_TRUE(picture.IsMonochrome());
         EXPECT_EQ(picture.Width(), kWidth);
         EXPECT_EQ(picture.Height(), kHeight);
         return picture;
     }
 
-    const ReportFonts fonts_ = ReportFonts::Create();
+    const ReportFonts fonts_ = ReportFonts::Create(QtFontEngine{});
     fs::path dir_;
     fs::path file_;
     test::RecordingMessageBoxes messages_;

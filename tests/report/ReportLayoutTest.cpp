@@ -1,5 +1,6 @@
 #include "report/ReportLayout.h"
 
+#include "platform/qtgdi/QtFontEngine.h"
 #include "tests/report/ReportPictureSupport.h"
 
 #include <QString>
@@ -79,7 +80,7 @@ class ReportLayoutTest : public ::testing::Test {
 protected:
     // Null fonts: only lines, so the geometry can be checked pixel for pixel.
     const ReportFonts noText_{};
-    const ReportFonts fonts_ = ReportFonts::Create();
+    const ReportFonts fonts_ = ReportFonts::Create(QtFontEngine{});
 };
 
 TEST_F(ReportLayoutTest, FramesAreTwoPixelOutlinesAndNothingElseWithoutSamples) {
@@ -209,7 +210,7 @@ TEST_F(ReportLayoutTest, ErrorLineNamesTheFailuresAndCountsThem) {
     EXPECT_FALSE(HasInk(none, count, kPaper)) << "no count after \"No Errors\"";
     EXPECT_TRUE(HasInk(one, count, kPaper));
     EXPECT_TRUE(HasInk(two, count, kPaper));
-    const int errorEnd = 180 + fonts_.smallTahoma.TextWidth(QStringLiteral("Error"));
+    const int errorEnd = 180 + fonts_.smallTahoma.TextWidth("Error");
     EXPECT_LT(RightmostInk(one, word), errorEnd);
     EXPECT_GE(RightmostInk(two, word), errorEnd) << "plural for more than one";
 }
@@ -267,7 +268,7 @@ std::vector<Text> ExpectedTexts(const ReportFonts& fonts) {
 }
 
 Rect CellOf(const Text& text) {
-    const int width = text.font->TextWidth(QString::fromStdString(text.text));
+    const int width = text.font->TextWidth(text.text);
     return Rect{text.x, text.y, text.x + width, text.y + text.font->CellHeight()};
 }
 

@@ -1,3 +1,4 @@
+#include "platform/qtgdi/QtFontEngine.h"
 #include "report/ReportLayout.h"
 #include "tests/report/ReportPictureSupport.h"
 
@@ -107,7 +108,7 @@ class ReportLegibilityTest : public ::testing::TestWithParam<Run> {
 protected:
     void SetUp() override { ASSERT_FALSE(fonts_.smallTahoma.IsNull()); }
 
-    const ReportFonts fonts_ = ReportFonts::Create();
+    const ReportFonts fonts_ = ReportFonts::Create(QtFontEngine{});
 };
 
 // Ink is measured with each text drawn on its own, at the place the layout gave it.
@@ -117,8 +118,7 @@ TEST_P(ReportLegibilityTest, NoTextRunsIntoAnother) {
     std::vector<Rect> cells;
     for (const PlacedText& text : texts) {
         inks.push_back(LoneInk(text.text, text.font, text.at));
-        cells.push_back(Rect{text.at.x, text.at.y,
-                             text.at.x + text.font.TextWidth(QString::fromStdString(text.text)),
+        cells.push_back(Rect{text.at.x, text.at.y, text.at.x + text.font.TextWidth(text.text),
                              text.at.y + text.font.CellHeight()});
     }
     for (std::size_t later = 0; later < texts.size(); ++later) {
@@ -199,7 +199,7 @@ TEST_F(ReportValuePlacementTest, TopValuesFollowTheirLabelsOnTheirOwnRows) {
         EXPECT_EQ(value.at.y, line.row) << line.value;
         const Rect label = LoneInk(line.label, fonts_.smallTahoma, Find(texts, line.label).at);
         const Rect glyphs = LoneInk(value.text, value.font, value.at);
-        const int blank = fonts_.smallTahoma.TextWidth(QStringLiteral(" "));
+        const int blank = fonts_.smallTahoma.TextWidth(" ");
         EXPECT_GE(glyphs.left - label.right, blank / 2) << line.value << ": a word apart";
     }
 }

@@ -1,5 +1,6 @@
 #include "report/ReportPanel.h"
 
+#include "platform/qtgdi/QtFontEngine.h"
 #include "tests/report/ReportPictureSupport.h"
 
 #include <QString>
@@ -39,7 +40,7 @@ protected:
 
     void Render(const ReportData& data) { RenderReportPanel(background_, panel_, data, fonts_); }
 
-    const ReportFonts fonts_ = ReportFonts::Create();
+    const ReportFonts fonts_ = ReportFonts::Create(QtFontEngine{});
     DeviceContext background_{LoadReportPanelBackground()};
     DeviceContext panel_{Bitmap(kReportPanelWidth, kReportPanelHeight)};
 };
@@ -72,7 +73,7 @@ TEST_F(ReportPanelTest, BackgroundShowsWhereThePictureDrawsNothing) {
 
 TEST_F(ReportPanelTest, TextCellsAreOpaqueBlack) {
     Render(test::ThirtyTwoProbeRun());
-    const int width = fonts_.smallTahoma.TextWidth(QStringLiteral("LUMET REPORT"));
+    const int width = fonts_.smallTahoma.TextWidth("LUMET REPORT");
     const Rect cell{30, 10, 30 + width, 10 + fonts_.smallTahoma.CellHeight()};
     int black = 0;
     int cyan = 0;

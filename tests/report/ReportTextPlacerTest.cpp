@@ -1,5 +1,6 @@
 #include "report/ReportTextPlacer.h"
 
+#include "platform/qtgdi/QtFontEngine.h"
 #include "tests/report/ReportPictureSupport.h"
 
 #include <QString>
@@ -14,14 +15,14 @@ using test::LoneInk;
 constexpr Rect kArea{5, 5, 354, 294};
 
 int Width(const Font& font, const std::string& text) {
-    return font.TextWidth(QString::fromStdString(text));
+    return font.TextWidth(text);
 }
 
 class ReportTextPlacerTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_FALSE(small_.IsNull()); }
 
-    const ReportFonts fonts_ = ReportFonts::Create();
+    const ReportFonts fonts_ = ReportFonts::Create(QtFontEngine{});
     const Font& small_ = fonts_.smallTahoma;
     const Font& medium_ = fonts_.mediumArial;
     const Font& large_ = fonts_.largeArial;

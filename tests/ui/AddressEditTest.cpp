@@ -1,5 +1,6 @@
 #include "ui/AddressEdit.h"
 
+#include "platform/qtgdi/QtFontEngine.h"
 #include "tests/window/WindowFixture.h"
 
 #include <QClipboard>
@@ -20,9 +21,9 @@ protected:
     AddressEditTest() {
         window.AddControl(field);
         window.AddControl(pingLimit);
-        field.CreateFonts();
-        field.SetFont(Font::Create("Arial", 42, 700));
-        pingLimit.SetFont(Font::Create("Arial", 12));
+        field.CreateFonts(QtFontEngine{});
+        field.SetFont(Font::Create(QtFontEngine{}, "Arial", 42, 700));
+        pingLimit.SetFont(Font::Create(QtFontEngine{}, "Arial", 12));
         field.SetFocus();
     }
 

@@ -1,5 +1,6 @@
 #include "ui/AddressZone.h"
 
+#include "platform/qtgdi/QtFontEngine.h"
 #include "tests/window/WindowFixture.h"
 #include "ui/AddressEdit.h"
 #include "ui/AddressZoneHost.h"
@@ -39,7 +40,7 @@ protected:
 
     AddressZoneTest() {
         window.AddControl(field);
-        field.CreateFonts();
+        field.CreateFonts(QtFontEngine{});
         field.SetFont(field.DottedFont());
         host.field = &field;
         ClientDc dc(window);

@@ -2,6 +2,7 @@
 
 #include "app/MainDialogTemplate.h"
 #include "platform/profile/QSettingsProfile.h"
+#include "platform/qtgdi/QtFontEngine.h"
 #include "platform/window/Beep.h"
 #include "platform/window/ClientDc.h"
 #include "tests/support/FakeClock.h"
@@ -46,6 +47,7 @@ protected:
     FakeClock clock;
     FakeTimers schedule{clock};
     FakeTimerSource timers{schedule};
+    const QtFontEngine fonts;
     FakeTimeMessagePump pump{clock, schedule};
     ScriptedIcmpEcho echo{schedule};
     FakeResolver resolver{schedule};
@@ -79,8 +81,8 @@ protected:
 
     MainDialog& Make() {
         profile = std::make_unique<QSettingsProfile>(profilePath);
-        MainDialogServices services{echo,     resolver, clock, pump, timers,
-                                    *profile, messages, beep,  help};
+        MainDialogServices services{echo,  resolver, clock,    pump, timers,
+                                    fonts, *profile, messages, beep, help};
         services.serverListFile = PathOf(QStringLiteral("random.lst"));
         services.helpFile = PathOf(QStringLiteral("lumet.hlp"));
         if (exports) {

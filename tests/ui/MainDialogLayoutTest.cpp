@@ -139,8 +139,8 @@ TEST_F(MainDialogTest, StoredPositionPlacesTheWindow) {
 
 TEST_F(MainDialogTest, UnusableTemplateBytesGiveTheBuiltInWindow) {
     profile = std::make_unique<QSettingsProfile>(profilePath);
-    MainDialogServices services{echo,     resolver, clock, pump, timers,
-                                *profile, messages, beep,  help};
+    MainDialogServices services{echo,  resolver, clock,    pump, timers,
+                                fonts, *profile, messages, beep, help};
     services.serverListFile = PathOf(QStringLiteral("random.lst"));
     dialog = std::make_unique<MainDialog>(services, std::vector<std::uint8_t>{1, 2, 3});
     EXPECT_NE(dialog->Controls().Find(Id::kQuitButton), nullptr);

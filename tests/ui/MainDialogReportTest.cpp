@@ -24,7 +24,7 @@ public:
     bool ChoosePrinter() override { return false; }
     PrinterPage Page() const override { return {}; }
     bool CanPrintPictures() const override { return false; }
-    bool PrintPicture(const std::string&, const QImage&, const Rect&) override { return false; }
+    bool PrintPicture(const std::string&, const Bitmap&, const Rect&) override { return false; }
 };
 
 class IdleMail final : public MailHandOff {
@@ -38,7 +38,7 @@ public:
 
 class IdleClipboard final : public Clipboard {
 public:
-    void SetImage(const QImage&) override {}
+    void SetPicture(const Bitmap&) override {}
     void Clear() override {}
 };
 

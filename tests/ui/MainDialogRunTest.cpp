@@ -70,9 +70,8 @@ TEST_F(MainDialogRunTest, FinishedRunLeavesTheModeButtonsIdleAndRepBlinking) {
         }
         // REP alternates between the RUN pictures.
         const BitmapButton& report = *made.Controls().FindButton(Id::kReportButton);
-        const QImage first = report.Faces().Get(ButtonFace::Up).Image();
-        EXPECT_TRUE(
-            WaitFor([&] { return report.Faces().Get(ButtonFace::Up).Image() != first; }, 2000));
+        const Bitmap first = report.Faces().Get(ButtonFace::Up);
+        EXPECT_TRUE(WaitFor([&] { return !(report.Faces().Get(ButtonFace::Up) == first); }, 2000));
     });
 }
 
@@ -200,7 +199,7 @@ TEST_P(ModeLamps, ShowWhichModeRuns) {
         Click(made.Window(), CenterOf(*made.Controls().Find(row.pressed)));
         const BitmapButton& button = *made.Controls().FindButton(row.looked);
         const Bitmap expected = Bitmap::LoadResource(row.upFace);
-        EXPECT_EQ(button.Faces().Get(ButtonFace::Up).Image(), expected.Image());
+        EXPECT_EQ(button.Faces().Get(ButtonFace::Up), expected);
     });
 }
 

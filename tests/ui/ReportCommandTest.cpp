@@ -1,5 +1,6 @@
 #include "ui/ReportCommand.h"
 
+#include "platform/qtgdi/QtFontEngine.h"
 #include "tests/support/RecordingMessageBoxes.h"
 #include "tests/ui/ReportExportSupport.h"
 
@@ -89,7 +90,7 @@ public:
 private:
     Log& log_;
     ReportData data_ = test::ThirtyTwoProbeRun();
-    ReportFonts fonts_ = ReportFonts::Create();
+    ReportFonts fonts_ = ReportFonts::Create(QtFontEngine{});
     DeviceContext background_{Bitmap(360, 300)};
     DeviceContext buffer_{Bitmap(360, 300)};
 };
@@ -99,7 +100,7 @@ public:
     bool ChoosePrinter() override { return true; }
     PrinterPage Page() const override { return {}; }
     bool CanPrintPictures() const override { return false; }
-    bool PrintPicture(const std::string&, const QImage&, const Rect&) override { return false; }
+    bool PrintPicture(const std::string&, const Bitmap&, const Rect&) override { return false; }
 };
 
 class UnavailableMail final : public MailHandOff {
@@ -113,9 +114,11 @@ public:
 
 class RecordingClipboard final : public Clipboard {
 public:
-    std::vector<QSize> images;
+    std::vector<Size> pictures;
     int clears = 0;
-    void SetImage(const QImage& image) override { images.push_back(image.size()); }
+    void SetPicture(const Bitmap& picture) override {
+        pictures.push_back(Size{picture.Width(), picture.Height()});
+    }
     void Clear() override { ++clears; }
 };
 
@@ -285,8 +288,8 @@ TEST_F(ReportCommandTest, CopyPutsThePictureOnTheClipboard) {
     command_.OnReport();
     command_.OnCopy();
 
-    ASSERT_EQ(clipboard_.images.size(), 1U);
-    EXPECT_EQ(clipboard_.images[0], QSize(360, 320));
+    ASSERT_EQ(clipboard_.pictures.size(), 1U);
+    EXPECT_EQ(clipboard_.pictures[0], (Size{360, 320}));
     EXPECT_EQ(clipboard_.clears, 0);
 }
 

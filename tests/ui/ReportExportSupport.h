@@ -2,6 +2,7 @@
 
 #include "platform/dialogs/MessageBoxes.h"
 #include "platform/export/TextViewer.h"
+#include "platform/qtgdi/QtFontEngine.h"
 #include "report/BitmapReport.h"
 #include "report/ReportFonts.h"
 #include "tests/report/ReportPictureSupport.h"
@@ -37,7 +38,8 @@ private:
 // _report.bmp of a finished 32-probe run, written in the current directory.
 inline void WriteReportPicture() {
     RecordingMessageBoxes messages;
-    WriteBitmapReport(ThirtyTwoProbeRun(), ReportFonts::Create(), "1.0", "_report.bmp", messages);
+    WriteBitmapReport(ThirtyTwoProbeRun(), ReportFonts::Create(QtFontEngine{}), "1.0",
+                      "_report.bmp", messages);
 }
 
 inline void WriteFile(const std::filesystem::path& file, const std::string& bytes) {

@@ -88,7 +88,7 @@ public:
     PrinterPage page{{600, 600}, 4960, 7016};
     struct Job {
         std::string documentName;
-        QImage picture;
+        Bitmap picture;
         Rect target;
     };
     std::vector<Job> jobs;
@@ -96,7 +96,7 @@ public:
     bool ChoosePrinter() override { return chosen; }
     PrinterPage Page() const override { return page; }
     bool CanPrintPictures() const override { return picturesSupported; }
-    bool PrintPicture(const std::string& documentName, const QImage& picture,
+    bool PrintPicture(const std::string& documentName, const Bitmap& picture,
                       const Rect& target) override {
         jobs.push_back({documentName, picture, target});
         return jobStarts;
@@ -120,7 +120,8 @@ TEST_F(PrintReportTest, PrintsThePictureOnOnePageAtTheComputedPlace) {
     ASSERT_EQ(printer_.jobs.size(), 1U);
     const RecordingPrinter::Job& job = printer_.jobs.front();
     EXPECT_EQ(job.documentName, "Print Lumet Report");
-    EXPECT_EQ(job.picture.size(), QSize(360, 320));
+    EXPECT_EQ(job.picture.Width(), 360);
+    EXPECT_EQ(job.picture.Height(), 320);
     EXPECT_EQ(job.target, (Rect{115, 754, 115 + 4216, 754 + 5963}));
     EXPECT_TRUE(messages_.shown.empty());
     EXPECT_TRUE(viewer_.shown.empty());

@@ -2,6 +2,7 @@
 
 #include "WindowFixture.h"
 #include "platform/gdi/Font.h"
+#include "platform/qtgdi/QtFontEngine.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -34,7 +35,7 @@ public:
 
 class EditTest : public WindowTest {
 protected:
-    Font font = Font::Create("Arial", 12);
+    Font font = Font::Create(QtFontEngine{}, "Arial", 12);
     EditControl edit{1017, Rect{82, 62, 114, 78}, kTabStop};
 
     EditTest() {
@@ -102,7 +103,7 @@ TEST_F(EditTest, TheFieldTakesOnlyWhatFitsItsWidth) {
     TypeText(U"1111111111111111111111111111111111111111");
     const std::string text = edit.GetWindowText();
     EXPECT_LT(text.size(), 40u);
-    EXPECT_LE(font.TextWidth(QString::fromStdString(text)), 32);
+    EXPECT_LE(font.TextWidth(text), 32);
     EXPECT_GT(beep.count, 0);
     // The program may set a longer text.
     edit.SetWindowText("123456789012");
@@ -199,7 +200,7 @@ TEST_F(EditTest, AClickPlacesTheCaretAndADragSelects) {
     window.DeliverMouse(InputKind::LeftButtonDown, Point{left, y}, Point{left, y});
     EXPECT_TRUE(edit.HasFocus());
     EXPECT_EQ(edit.CaretIndex(), 0);
-    const int end = left + font.TextWidth(QStringLiteral("1234"));
+    const int end = left + font.TextWidth("1234");
     Move(Point{end + 20, y});
     window.DeliverMouse(InputKind::LeftButtonUp, Point{end + 20, y}, Point{end + 20, y});
     EXPECT_EQ(edit.SelectionStart(), 0);
@@ -256,7 +257,7 @@ TEST_F(EditTest, TheCaretShowsOnlyWhileTheEditHasTheFocus) {
     ASSERT_TRUE(window.Caret().has_value());
     EXPECT_EQ(window.Caret()->left, edit.WindowRect().left);
     TypeText(U"1");
-    EXPECT_EQ(window.Caret()->left, edit.WindowRect().left + font.TextWidth(QStringLiteral("1")));
+    EXPECT_EQ(window.Caret()->left, edit.WindowRect().left + font.TextWidth("1"));
     window.SetFocus(nullptr);
     EXPECT_FALSE(window.Caret().has_value());
 }
@@ -267,7 +268,7 @@ TEST_F(EditTest, CentredTextStartsHalfTheFreeWidthIn) {
     window.AddControl(centred);
     centred.SetWindowText("1");
     centred.SetFocus();
-    const int width = font.TextWidth(QStringLiteral("1"));
+    const int width = font.TextWidth("1");
     EXPECT_EQ(window.Caret()->left, 12 + (302 - width) / 2);
 }
 
@@ -300,7 +301,7 @@ TEST_F(EditTest, TheCaretAtTheEndOfRightAlignedDigitsCoversNoInk) {
 TEST_F(EditTest, TheSelectionOnTheBigAddressCoversTheDigitsFullHeight) {
     // The address field: 302 × 32, with a font whose cell (42) is taller than it.
     EditControl address(1000, Rect{12, 62, 314, 94}, kTabStop);
-    address.SetFont(Font::Create("Arial", 42, 700));
+    address.SetFont(Font::Create(QtFontEngine{}, "Arial", 42, 700));
     window.AddControl(address);
     address.SetWindowText("127.0.0.1");
     window.PaintAll();

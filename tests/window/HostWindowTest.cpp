@@ -1,4 +1,5 @@
 #include "WindowFixture.h"
+#include "platform/qtgdi/QtFontEngine.h"
 #include "platform/window/BitmapButton.h"
 #include "platform/window/Cursor.h"
 #include "platform/window/EditControl.h"
@@ -163,7 +164,7 @@ TEST_F(HostWindowTest, NoCursorQueryWhileAControlHoldsTheCapture) {
 
 TEST_F(HostWindowTest, QtInputReachesTheControlsThroughTheWidget) {
     EditControl field(1000, Rect{12, 62, 314, 94}, ControlStyle{true, false, true});
-    field.SetFont(Font::Create("Arial", 21));
+    field.SetFont(Font::Create(QtFontEngine{}, "Arial", 21));
     window.AddControl(field);
     window.Widget().show();
     QTest::mouseClick(&window.Widget(), Qt::LeftButton, {}, QPoint(100, 70));
@@ -220,13 +221,13 @@ TEST_F(HostWindowTest, HighDensityScreensGetEverySurfacePixelScaledWithoutSmooth
     window.Widget().render(&screen);
     for (const QPoint device :
          {QPoint(200, 80), QPoint(201, 80), QPoint(200, 81), QPoint(201, 81)}) {
-        EXPECT_EQ(Color::FromQRgb(screen.pixel(device)), (Color{250, 128, 1}));
+        EXPECT_EQ(Color::FromPixel(screen.pixel(device)), (Color{250, 128, 1}));
     }
     for (const QPoint device :
          {QPoint(199, 80), QPoint(202, 81), QPoint(200, 79), QPoint(201, 82)}) {
-        EXPECT_EQ(Color::FromQRgb(screen.pixel(device)), (Color{10, 20, 30}));
+        EXPECT_EQ(Color::FromPixel(screen.pixel(device)), (Color{10, 20, 30}));
     }
-    EXPECT_EQ(Color::FromQRgb(screen.pixel(719, 231)), (Color{10, 20, 30}));
+    EXPECT_EQ(Color::FromPixel(screen.pixel(719, 231)), (Color{10, 20, 30}));
 }
 
 struct ShownBox {

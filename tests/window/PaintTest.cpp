@@ -174,10 +174,10 @@ TEST_F(PaintTest, TheWidgetShowsTheSurfacePixelForPixel) {
     }
     const QImage shown = window.Widget().grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(shown.size(), QSize(360, 116));
-    EXPECT_EQ(Color::FromQRgb(shown.pixel(0, 0)), (Color{10, 20, 30}));
-    EXPECT_EQ(Color::FromQRgb(shown.pixel(100, 40)), (Color{250, 128, 1}));
-    EXPECT_EQ(Color::FromQRgb(shown.pixel(101, 40)), (Color{10, 20, 30}));
-    EXPECT_EQ(Color::FromQRgb(shown.pixel(359, 115)), (Color{1, 2, 3}));
+    EXPECT_EQ(Color::FromPixel(shown.pixel(0, 0)), (Color{10, 20, 30}));
+    EXPECT_EQ(Color::FromPixel(shown.pixel(100, 40)), (Color{250, 128, 1}));
+    EXPECT_EQ(Color::FromPixel(shown.pixel(101, 40)), (Color{10, 20, 30}));
+    EXPECT_EQ(Color::FromPixel(shown.pixel(359, 115)), (Color{1, 2, 3}));
     window.Widget().hide();
 }
 

@@ -2,6 +2,7 @@
 // buttons, the caption strip and an address field, on the window layer. Escape, Alt+F4 or
 // QT ends it; "--quit-after <ms>" ends it by itself.
 #include "platform/gdi/Font.h"
+#include "platform/qtgdi/QtFontEngine.h"
 #include "platform/window/BitmapButton.h"
 #include "platform/window/ClientDc.h"
 #include "platform/window/DialogWindow.h"
@@ -49,7 +50,7 @@ public:
         }
         buttons_[4]->LoadBitmaps("RUNR", "RUND", "", "RUNX");
         buttons_[5]->EnableWindow(false);
-        address_.SetFont(Font::Create("Arial", 42, 700));
+        address_.SetFont(Font::Create(QtFontEngine{}, "Arial", 42, 700));
         address_.SetWindowText("127.0.0.1");
         return true;
     }

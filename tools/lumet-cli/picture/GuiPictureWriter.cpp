@@ -2,6 +2,7 @@
 // test writes its picture report.
 
 #include "app/Version.h"
+#include "platform/qtgdi/QtFontEngine.h"
 #include "report/BitmapReport.h"
 #include "report/ReportFonts.h"
 #include "tools/lumet-cli/PictureReportWriter.h"
@@ -27,7 +28,8 @@ public:
             }
             application_ = std::make_unique<QGuiApplication>(argc_, argv_.data());
         }
-        return WriteBitmapReport(data, ReportFonts::Create(), VersionString, file, messages, &why);
+        return WriteBitmapReport(data, ReportFonts::Create(QtFontEngine{}), VersionString, file,
+                                 messages, &why);
     }
 
 private:
