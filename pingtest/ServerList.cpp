@@ -1,16 +1,10 @@
 #include "pingtest/ServerList.h"
 
-#include "platform/posix/UniqueFd.h"
+#include "platform/files/ReadRegularFile.h"
 
 #include <algorithm>
-#include <array>
-#include <cerrno>
 #include <cstdint>
-#include <cstring>
-#include <fcntl.h>
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <utility>
 
 namespace lumet {
@@ -65,47 +59,17 @@ private:
 } // namespace
 
 bool ServerList::Load(const std::filesystem::path& path, std::string* why) {
-    const auto refuse = [why](std::string reason) {
-        if (why != nullptr) {
-            *why = std::move(reason);
-        }
+    const std::optional<std::string> contents = ReadRegularFile(path, kMaxFileBytes, why);
+    if (!contents) {
         return false;
-    };
-    // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer. It
-    // changes nothing for the regular file that is all this reads.
-    const UniqueFd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
-    if (!file.Valid()) {
-        return refuse(std::strerror(errno));
     }
-    struct stat status {};
-    if (::fstat(file.Get(), &status) != 0) {
-        return refuse(std::strerror(errno));
-    }
-    if (!S_ISREG(status.st_mode)) {
-        return refuse("not a regular file");
-    }
-    if (static_cast<std::uintmax_t>(status.st_size) > kMaxFileBytes) {
-        return refuse("larger than " + std::to_string(kMaxFileBytes / (1024 * 1024)) + " MiB");
-    }
-
     entries_.clear();
     LineCollector lines(entries_);
-    std::array<char, 4096> chunk{};
-    // A file that grows while it is read stops at the same bound.
-    std::size_t left = kMaxFileBytes;
-    while (!lines.Full() && left > 0) {
-        const ssize_t count = ::read(file.Get(), chunk.data(), std::min(chunk.size(), left));
-        if (count < 0 && errno == EINTR) {
-            continue;
-        }
-        if (count <= 0) {
-            // A read error ends the list like the end of the file does.
+    for (const char c : *contents) {
+        if (lines.Full()) {
             break;
         }
-        for (ssize_t i = 0; i < count; ++i) {
-            lines.Add(chunk[static_cast<std::size_t>(i)]);
-        }
-        left -= static_cast<std::size_t>(count);
+        lines.Add(c);
     }
     lines.Finish();
     return true;

@@ -1,5 +1,7 @@
 #include "pingtest/StartTime.h"
 
+#include "platform/clock/CalendarTime.h"
+
 #include <array>
 #include <climits>
 #include <cstdio>
@@ -15,11 +17,14 @@ constexpr std::array<const char*, 12> kMonthNames = {"Jan", "Feb", "Mar", "Apr",
 } // namespace
 
 std::string StartTime::Format(std::time_t when, Zone zone) {
-    std::tm parts{};
-    const std::tm* const broken =
-        zone == Zone::Utc ? gmtime_r(&when, &parts) : localtime_r(&when, &parts);
-    if (broken == nullptr || parts.tm_wday < 0 || parts.tm_wday > 6 || parts.tm_mon < 0 ||
-        parts.tm_mon > 11 || parts.tm_year > INT_MAX - 1900) {
+    const std::optional<std::tm> broken =
+        zone == Zone::Utc ? UtcCalendarTime(when) : LocalCalendarTime(when);
+    if (!broken) {
+        return {};
+    }
+    const std::tm& parts = *broken;
+    if (parts.tm_wday < 0 || parts.tm_wday > 6 || parts.tm_mon < 0 || parts.tm_mon > 11 ||
+        parts.tm_year > INT_MAX - 1900) {
         return {};
     }
     // Formatted by hand: strftime's names follow the locale.

@@ -1,7 +1,6 @@
 #include "probe/ProbeEngine.h"
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
+#include "probe/DottedAddress.h"
 
 namespace lumet {
 
@@ -31,15 +30,11 @@ void ProbeEngine::CancelEcho() {
 }
 
 std::uint32_t ProbeEngine::ParseDottedAddress(const std::string& text) {
-    return inet_addr(text.c_str());
+    return DottedAddress::Parse(text).value_or(0xFFFFFFFFu);
 }
 
 std::optional<std::uint32_t> ProbeEngine::TryParseDottedAddress(const std::string& text) {
-    in_addr address{};
-    if (inet_aton(text.c_str(), &address) == 0) {
-        return std::nullopt;
-    }
-    return address.s_addr;
+    return DottedAddress::Parse(text);
 }
 
 std::unique_ptr<IoWait> ProbeEngine::ResolveHostName(const std::string& name, Resolver::Done done) {
@@ -47,12 +42,7 @@ std::unique_ptr<IoWait> ProbeEngine::ResolveHostName(const std::string& name, Re
 }
 
 std::string ProbeEngine::FormatDottedAddress(std::uint32_t address) {
-    in_addr in{};
-    in.s_addr = address;
-    char text[INET_ADDRSTRLEN] = {};
-    // inet_ntop instead of inet_ntoa: the same text without a shared static buffer.
-    inet_ntop(AF_INET, &in, text, sizeof text);
-    return text;
+    return DottedAddress::Format(address);
 }
 
 } // namespace lumet

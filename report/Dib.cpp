@@ -1,6 +1,6 @@
 #include "report/Dib.h"
 
-#include "report/ReplaceFileContents.h"
+#include "platform/files/ReplaceFileContents.h"
 
 #include <limits>
 

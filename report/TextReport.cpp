@@ -1,6 +1,6 @@
 #include "report/TextReport.h"
 
-#include "report/ReplaceFileContents.h"
+#include "platform/files/ReplaceFileContents.h"
 
 #include <algorithm>
 #include <cstdint>

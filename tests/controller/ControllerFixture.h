@@ -7,6 +7,7 @@
 #include "tests/support/FakeResolver.h"
 #include "tests/support/FakeTimers.h"
 #include "tests/support/ScriptedIcmpEcho.h"
+#include "tests/support/TemporaryDirectory.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -19,31 +20,9 @@
 namespace lumet::test {
 
 // A fresh directory for list files, removed with everything in it.
-class TempDir {
+class TempDir : public TemporaryDirectory {
 public:
-    TempDir() {
-        std::string name = (std::filesystem::temp_directory_path() / "lumet-ctl-XXXXXX").string();
-        if (mkdtemp(name.data()) == nullptr) {
-            ADD_FAILURE() << "mkdtemp failed";
-        }
-        path_ = name;
-    }
-    ~TempDir() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    std::filesystem::path Write(const std::string& name, const std::string& content) const {
-        const std::filesystem::path file = path_ / name;
-        std::ofstream(file, std::ios::binary) << content;
-        return file;
-    }
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
+    TempDir() : TemporaryDirectory("lumet-ctl-") {}
 };
 
 // A controller wired to fakes: the clock moves only through the timers, the pump

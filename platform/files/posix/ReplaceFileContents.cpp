@@ -1,12 +1,11 @@
-#include "report/ReplaceFileContents.h"
+#include "platform/files/ReplaceFileContents.h"
 
-#include <array>
+#include "platform/files/TemporaryName.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
 #include <memory>
-#include <random>
-#include <string>
 #include <system_error>
 #include <unistd.h>
 
@@ -19,16 +18,6 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
-// Twelve random hex digits: a name nobody can plant in advance, so neither names
-// left by interrupted writes nor ones another user made on purpose block a report.
-std::string RandomSuffix(std::random_device& entropy) {
-    std::uniform_int_distribution<std::uint64_t> digits(0, (std::uint64_t{1} << 48) - 1);
-    std::array<char, 16> text{};
-    std::snprintf(text.data(), text.size(), "%012llx",
-                  static_cast<unsigned long long>(digits(entropy)));
-    return text.data();
-}
-
 // Creates a temporary file beside `file` that no other writer is using. O_EXCL never
 // takes over an existing name, O_NOFOLLOW never writes through a planted link, and
 // mode 0666 lets the umask decide, as for any file the user saves.
@@ -37,8 +26,7 @@ FilePtr CreateTemporaryBeside(const std::filesystem::path& file, std::filesystem
     constexpr int kAttempts = 16;
     std::random_device entropy;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        tempPath = file;
-        tempPath += "." + RandomSuffix(entropy) + ".tmp";
+        tempPath = TemporaryNameBeside(file, entropy);
         const int fd =
             ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
         if (fd >= 0) {
@@ -67,8 +55,10 @@ bool WriteAll(FilePtr file, std::span<const std::uint8_t> bytes, std::error_code
         }
         return false;
     };
-    const bool written =
-        std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size() || failed();
+    // An empty span may have no storage at all, and fwrite must not see a null pointer.
+    const bool written = bytes.empty() ||
+                         std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size() ||
+                         failed();
     const bool flushed = std::fflush(file.get()) == 0 || failed();
     // Buffered data may only reach the disk at close, so its result counts too.
     const bool closed = std::fclose(file.release()) == 0 || failed();
