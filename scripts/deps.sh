@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing Lumet needs, when missing.
-# Usage: scripts/deps.sh [build|test|package]
+# Usage: scripts/deps.sh [build|test|package|windows]
 set -euo pipefail
 
 build_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libxcb1-dev fonts-wine fonts-liberation2 fonts-dejavu-core)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev iproute2 iputils-ping xvfb xdotool imagemagick libcap2-bin procps passwd appstream desktop-file-utils man-db clang-format)
 package_packages=(dpkg-dev file)
+# The Windows build: the cross compiler, GoogleTest's sources and Wine to run tests.
+windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine wine64)
 
 packages=("${build_packages[@]}")
 case "${1:-build}" in
-test) packages+=("${test_packages[@]}" "${package_packages[@]}") ;;
+test) packages+=("${test_packages[@]}" "${package_packages[@]}" "${windows_packages[@]}") ;;
 package) packages+=("${package_packages[@]}") ;;
+windows) packages=("${windows_packages[@]}") ;;
 esac
 
 missing=()

@@ -20,8 +20,9 @@ TEST_P(FilePlacesTable, FollowTheInstall) {
     const PlacesRow& row = GetParam();
     SCOPED_TRACE(row.fault);
     const InstallFacts facts{row.programDirectory, "../share/lumet", "/home/ann/Documents/Lumet"};
-    const FilePlaces places = LocateFilePlaces(
-        facts, [&row](const std::filesystem::path& p) { return row.files.contains(p.string()); });
+    const FilePlaces places = LocateFilePlaces(facts, [&row](const std::filesystem::path& p) {
+        return row.files.contains(p.generic_string());
+    });
     EXPECT_EQ(places.helpFile, row.expected.helpFile);
     EXPECT_EQ(places.serverListFile, row.expected.serverListFile);
     EXPECT_EQ(places.reportFolder, row.expected.reportFolder);
