@@ -14,4 +14,9 @@ export WINEPREFIX="$PWD/build/windows/wine"
 export WINEDEBUG=-all
 # A console test needs no display; without one Wine never opens a window either.
 unset DISPLAY WAYLAND_DISPLAY
+# Windows ships Tahoma. Debian's Wine keeps its own copy (fonts-wine) where its
+# font loader does not look, so the prefix gets it in its Fonts folder.
+wineboot --init
+cp /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf \
+    "$WINEPREFIX/drive_c/windows/Fonts/"
 ctest --preset windows
