@@ -1,12 +1,12 @@
 #include "platform/profile/QSettingsProfile.h"
 
+#include "platform/profile/ProfileInteger.h"
+
 #include <QSettings>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 #include <algorithm>
-#include <charconv>
-#include <climits>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -17,31 +17,6 @@ namespace {
 
 QString SettingsKey(const std::string& section, const std::string& key) {
     return QString::fromStdString(section) + QLatin1Char('/') + QString::fromStdString(key);
-}
-
-// Decimal integer with optional sign and surrounding blanks, saturated to 64 bits.
-std::optional<long long> ParseInteger(const QString& text) {
-    const std::string trimmed = text.trimmed().toStdString();
-    std::string_view digits = trimmed;
-    bool negative = false;
-    if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) {
-        negative = digits.front() == '-';
-        digits.remove_prefix(1);
-    }
-    if (digits.empty() ||
-        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-        return std::nullopt;
-    }
-    unsigned long long magnitude = 0;
-    if (std::from_chars(digits.data(), digits.data() + digits.size(), magnitude).ec ==
-        std::errc::result_out_of_range) {
-        magnitude = ULLONG_MAX;
-    }
-    constexpr auto kLargest = static_cast<unsigned long long>(LLONG_MAX);
-    if (negative) {
-        return magnitude > kLargest ? LLONG_MIN : -static_cast<long long>(magnitude);
-    }
-    return magnitude > kLargest ? LLONG_MAX : static_cast<long long>(magnitude);
 }
 
 std::optional<long long> IntegerFromVariant(const QVariant& value) {
@@ -55,7 +30,7 @@ std::optional<long long> IntegerFromVariant(const QVariant& value) {
     case QMetaType::ULongLong:
         return static_cast<long long>(std::min<qulonglong>(value.toULongLong(), LLONG_MAX));
     case QMetaType::QString:
-        return ParseInteger(value.toString());
+        return ParseProfileInteger(value.toString().toStdString());
     default:
         // INI lists ("1,2"), byte arrays and invalid values are no integers.
         return std::nullopt;
@@ -141,7 +116,7 @@ std::optional<long long> QSettingsProfile::ReadInt(const std::string& section,
         if (const long long* number = std::get_if<long long>(staged)) {
             return *number;
         }
-        return ParseInteger(QString::fromStdString(std::get<std::string>(*staged)));
+        return ParseProfileInteger(std::get<std::string>(*staged));
     }
     return IntegerFromVariant(settings_->value(SettingsKey(section, key)));
 }

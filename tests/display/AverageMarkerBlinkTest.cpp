@@ -1,12 +1,12 @@
 #include "display/AverageMarkerBlink.h"
 
-#include "platform/qtgdi/QtFontEngine.h"
 #include "tests/gdi/PixelMap.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/FakeMessagePump.h"
 #include "tests/support/FakeTimers.h"
 #include "tests/support/FakeUserActivity.h"
 #include "tests/support/RecordingWindowCanvas.h"
+#include "tests/support/SystemFontEngine.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -27,7 +27,7 @@ constexpr Color kDarkRed = Color::FromHex(0x800000);
 constexpr std::uint32_t kStartMs = 5000;
 
 TEST(BlinkImageTest, PentagonOnBlackInEitherFace) {
-    const DrawingObjects objects = DrawingObjects::Create(QtFontEngine{});
+    const DrawingObjects objects = DrawingObjects::Create(*test::SystemFontEngine());
     const test::Legend legend{{'.', kBlack}, {'#', kLightCyan}, {'r', kRed}, {'d', kDarkRed}};
     const Rect whole{0, 0, kBlinkImageWidth, kBlinkImageHeight};
     EXPECT_EQ(PixelMap(MakeBlinkImage(objects, BlinkImage::Red), whole, legend), Picture(R"(
@@ -53,7 +53,7 @@ TEST(BlinkImageTest, OriginFollowsTheAverageMarker) {
 
 class AverageMarkerBlinkTest : public ::testing::Test {
 protected:
-    const DrawingObjects objects_ = DrawingObjects::Create(QtFontEngine{});
+    const DrawingObjects objects_ = DrawingObjects::Create(*test::SystemFontEngine());
     test::FakeClock clock_;
     test::FakeTimers timers_{clock_};
     test::FakeMessagePump pump_{clock_, timers_};

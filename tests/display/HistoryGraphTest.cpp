@@ -1,7 +1,7 @@
 #include "display/HistoryGraph.h"
 
-#include "platform/qtgdi/QtFontEngine.h"
 #include "tests/gdi/PixelMap.h"
+#include "tests/support/SystemFontEngine.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -115,7 +115,7 @@ protected:
         return lit;
     }
 
-    DrawingObjects objects_ = DrawingObjects::Create(QtFontEngine{});
+    DrawingObjects objects_ = DrawingObjects::Create(*test::SystemFontEngine());
     DeviceContext background_ = FilledContext(320, 80, kBlack);
     DeviceContext lower_ = FilledContext(320, 54, kUntouched);
     int phase_ = 1;

@@ -1,7 +1,7 @@
 #include "display/QualityScale.h"
 
-#include "platform/qtgdi/QtFontEngine.h"
 #include "tests/gdi/PixelMap.h"
+#include "tests/support/SystemFontEngine.h"
 
 #include <climits>
 #include <gtest/gtest.h>
@@ -106,7 +106,7 @@ private:
 
 class QualityScaleTest : public ::testing::Test {
 protected:
-    const DrawingObjects objects_ = DrawingObjects::Create(QtFontEngine{});
+    const DrawingObjects objects_ = DrawingObjects::Create(*test::SystemFontEngine());
     DeviceContext background_{Bitmap(kWidth, 80)};
     DeviceContext upper_ = test::FilledContext(kWidth, kHeight, kStale);
 

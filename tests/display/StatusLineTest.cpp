@@ -1,10 +1,9 @@
 #include "display/StatusLine.h"
 
-#include "platform/qtgdi/QtFontEngine.h"
 #include "probe/IcmpStatusTexts.h"
 #include "tests/gdi/PixelMap.h"
+#include "tests/support/SystemFontEngine.h"
 
-#include <QString>
 #include <algorithm>
 #include <cstdint>
 #include <gtest/gtest.h>
@@ -88,7 +87,7 @@ int ForeignPixels(const DeviceContext& dc, const Rect& rect, Color ink) {
 class StatusLineTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        objects_ = DrawingObjects::Create(QtFontEngine{});
+        objects_ = DrawingObjects::Create(*test::SystemFontEngine());
         ASSERT_FALSE(objects_.smallTahomaFont.IsNull());
     }
 

@@ -2,7 +2,6 @@
 
 #include "tests/gdi/PixelMap.h"
 
-#include <QString>
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <string>

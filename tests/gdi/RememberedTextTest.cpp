@@ -1,7 +1,7 @@
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/Font.h"
-#include "platform/qtgdi/QtFontEngine.h"
 #include "tests/gdi/PixelMap.h"
+#include "tests/support/SystemFontEngine.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -29,7 +29,7 @@ std::vector<std::string> Picture(const Font& font, const std::string& text) {
 
 // The text as a font that has drawn nothing before draws it.
 std::vector<std::string> FreshPicture(const char* face, int height, const std::string& text) {
-    return Picture(Font::Create(QtFontEngine{}, face, height), text);
+    return Picture(Font::Create(*test::SystemFontEngine(), face, height), text);
 }
 
 struct HistoryCase {
@@ -44,11 +44,11 @@ class RememberedTextTest : public ::testing::TestWithParam<HistoryCase> {};
 
 TEST_P(RememberedTextTest, EachTextLooksAsIfDrawnFresh) {
     const HistoryCase& c = GetParam();
-    const Font font = Font::Create(QtFontEngine{}, c.face, c.height);
+    const Font font = Font::Create(*test::SystemFontEngine(), c.face, c.height);
     for (const std::string& text : c.texts) {
         EXPECT_EQ(Picture(font, text), FreshPicture(c.face, c.height, text)) << text;
         EXPECT_EQ(font.TextWidth(text),
-                  Font::Create(QtFontEngine{}, c.face, c.height).TextWidth(text))
+                  Font::Create(*test::SystemFontEngine(), c.face, c.height).TextWidth(text))
             << text;
     }
 }
@@ -79,8 +79,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(RememberedTextTest, FontsOfOtherSizesKeepTheirOwnPictures) {
     // Two fonts of one face: the second must not get the first's remembered glyphs.
     const std::vector<std::string> small =
-        Picture(Font::Create(QtFontEngine{}, "Arial", 12), "042");
-    EXPECT_NE(Picture(Font::Create(QtFontEngine{}, "Arial", 18), "042"), small);
+        Picture(Font::Create(*test::SystemFontEngine(), "Arial", 12), "042");
+    EXPECT_NE(Picture(Font::Create(*test::SystemFontEngine(), "Arial", 18), "042"), small);
 }
 
 } // namespace

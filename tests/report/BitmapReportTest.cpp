@@ -1,11 +1,10 @@
 #include "report/BitmapReport.h"
 
-#include "platform/qtgdi/QtFontEngine.h"
 #include "tests/report/ReportPictureSupport.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/RecordingMessageBoxes.h"
+#include "tests/support/SystemFontEngine.h"
 
-#include <QString>
 #include <cstdint>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -57,7 +56,7 @@ protected:
         return picture;
     }
 
-    const ReportFonts fonts_ = ReportFonts::Create(QtFontEngine{});
+    const ReportFonts fonts_ = ReportFonts::Create(*test::SystemFontEngine());
     fs::path dir_;
     fs::path file_;
     test::RecordingMessageBoxes messages_;

@@ -1,9 +1,8 @@
 #include "report/ReportLayout.h"
 
-#include "platform/qtgdi/QtFontEngine.h"
 #include "tests/report/ReportPictureSupport.h"
+#include "tests/support/SystemFontEngine.h"
 
-#include <QString>
 #include <algorithm>
 #include <cstdint>
 #include <gtest/gtest.h>
@@ -80,7 +79,7 @@ class ReportLayoutTest : public ::testing::Test {
 protected:
     // Null fonts: only lines, so the geometry can be checked pixel for pixel.
     const ReportFonts noText_{};
-    const ReportFonts fonts_ = ReportFonts::Create(QtFontEngine{});
+    const ReportFonts fonts_ = ReportFonts::Create(*test::SystemFontEngine());
 };
 
 TEST_F(ReportLayoutTest, FramesAreTwoPixelOutlinesAndNothingElseWithoutSamples) {

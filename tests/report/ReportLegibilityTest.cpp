@@ -1,8 +1,7 @@
-#include "platform/qtgdi/QtFontEngine.h"
 #include "report/ReportLayout.h"
 #include "tests/report/ReportPictureSupport.h"
+#include "tests/support/SystemFontEngine.h"
 
-#include <QString>
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
@@ -108,7 +107,7 @@ class ReportLegibilityTest : public ::testing::TestWithParam<Run> {
 protected:
     void SetUp() override { ASSERT_FALSE(fonts_.smallTahoma.IsNull()); }
 
-    const ReportFonts fonts_ = ReportFonts::Create(QtFontEngine{});
+    const ReportFonts fonts_ = ReportFonts::Create(*test::SystemFontEngine());
 };
 
 // Ink is measured with each text drawn on its own, at the place the layout gave it.

@@ -1,9 +1,8 @@
 #include "report/ReportPanel.h"
 
-#include "platform/qtgdi/QtFontEngine.h"
 #include "tests/report/ReportPictureSupport.h"
+#include "tests/support/SystemFontEngine.h"
 
-#include <QString>
 #include <gtest/gtest.h>
 
 namespace lumet {
@@ -40,7 +39,7 @@ protected:
 
     void Render(const ReportData& data) { RenderReportPanel(background_, panel_, data, fonts_); }
 
-    const ReportFonts fonts_ = ReportFonts::Create(QtFontEngine{});
+    const ReportFonts fonts_ = ReportFonts::Create(*test::SystemFontEngine());
     DeviceContext background_{LoadReportPanelBackground()};
     DeviceContext panel_{Bitmap(kReportPanelWidth, kReportPanelHeight)};
 };

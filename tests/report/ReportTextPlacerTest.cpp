@@ -1,7 +1,7 @@
 #include "report/ReportTextPlacer.h"
 
-#include "platform/qtgdi/QtFontEngine.h"
 #include "tests/report/ReportPictureSupport.h"
+#include "tests/support/SystemFontEngine.h"
 
 #include <QString>
 #include <gtest/gtest.h>
@@ -22,7 +22,7 @@ class ReportTextPlacerTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_FALSE(small_.IsNull()); }
 
-    const ReportFonts fonts_ = ReportFonts::Create(QtFontEngine{});
+    const ReportFonts fonts_ = ReportFonts::Create(*test::SystemFontEngine());
     const Font& small_ = fonts_.smallTahoma;
     const Font& medium_ = fonts_.mediumArial;
     const Font& large_ = fonts_.largeArial;
