@@ -3,6 +3,11 @@ add_compile_options(-Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-con
 if(LUMET_WERROR)
     add_compile_options(-Werror)
 endif()
+# windows.h without the old winsock.h (which clashes with winsock2.h) and without
+# its min and max macros, which break std::min and std::max.
+if(WIN32)
+    add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX)
+endif()
 # GCC 12 reports overlapping copies inside std::string's own code when it inlines
 # it at -O2 and above (GCC bug 105329); nothing in our code can silence it.
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
