@@ -1,14 +1,12 @@
 #include "platform/net/SystemResolver.h"
 
+#include "platform/net/FirstIpv4Address.h"
 #include "platform/posix/UniqueFd.h"
 
 #include <atomic>
 #include <cstdint>
 #include <memory>
-#include <netdb.h>
-#include <netinet/in.h>
 #include <sys/eventfd.h>
-#include <sys/socket.h>
 #include <system_error>
 #include <thread>
 #include <unistd.h>
@@ -16,10 +14,6 @@
 namespace lumet {
 
 namespace {
-
-struct AddrInfoDeleter {
-    void operator()(addrinfo* list) const { freeaddrinfo(list); }
-};
 
 // What a lookup thread shares with the loop. The thread keeps its own reference,
 // so an abandoned lookup finishes into a state nobody reads any more instead of
@@ -44,31 +38,13 @@ private:
 
 } // namespace
 
-std::uint32_t SystemResolver::LookUp(const std::string& name) {
-    addrinfo hints{};
-    hints.ai_family = AF_INET;
-    // One entry per address instead of one per socket type.
-    hints.ai_socktype = SOCK_DGRAM;
-    addrinfo* raw = nullptr;
-    if (getaddrinfo(name.c_str(), nullptr, &hints, &raw) != 0 || raw == nullptr) {
-        return 0;
-    }
-    const std::unique_ptr<addrinfo, AddrInfoDeleter> list(raw);
-    for (const addrinfo* entry = list.get(); entry != nullptr; entry = entry->ai_next) {
-        if (entry->ai_family == AF_INET && entry->ai_addr != nullptr) {
-            return reinterpret_cast<const sockaddr_in*>(entry->ai_addr)->sin_addr.s_addr;
-        }
-    }
-    return 0;
-}
-
 std::unique_ptr<IoWait> SystemResolver::ResolveHostName(const std::string& name, Done done) {
     auto state = std::make_shared<LookupState>();
     std::thread worker;
     if (state->ready.Valid()) {
         try {
             worker = std::thread([state, name] {
-                state->address.store(LookUp(name), std::memory_order_release);
+                state->address.store(FirstIpv4Address(name), std::memory_order_release);
                 const std::uint64_t one = 1;
                 // Only fails when the counter would overflow: it is already readable.
                 [[maybe_unused]] const ssize_t written =

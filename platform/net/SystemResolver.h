@@ -16,9 +16,6 @@ public:
     std::unique_ptr<IoWait> ResolveHostName(const std::string& name, Done done) override;
     std::optional<std::string> LocalHostName() override;
 
-    // getaddrinfo's answer for the name, on the calling thread.
-    static std::uint32_t LookUp(const std::string& name);
-
 private:
     IoWatcher& loop_;
 };

@@ -1,7 +1,7 @@
 #include "platform/wingdi/GdiFontEngine.h"
 
+#include "platform/win32/Utf16.h"
 #include "platform/wingdi/GdiGlyphRenderer.h"
-#include "platform/wingdi/Utf16.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "platform/wingdi/GdiGlyphRenderer.h"
 
-#include "platform/wingdi/Utf16.h"
+#include "platform/win32/Utf16.h"
 
 #include <array>
 

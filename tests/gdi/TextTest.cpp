@@ -18,46 +18,6 @@ using test::kLightCyan;
 using test::kRed;
 using test::kSkin;
 
-struct FontCase {
-    const char* face;
-    int height;
-    int weight;
-};
-
-class FontCellTest : public ::testing::TestWithParam<FontCase> {};
-
-TEST_P(FontCellTest, AscentPlusDescentIsTheRequestedCellHeight) {
-    const FontCase c = GetParam();
-    const Font font = Font::Create(QtFontEngine{}, c.face, c.height, c.weight);
-    ASSERT_FALSE(font.IsNull());
-    EXPECT_EQ(font.CellHeight(), c.height);
-    EXPECT_EQ(font.Ascent() + font.Descent(), c.height);
-    EXPECT_GT(font.Ascent(), font.Descent());
-    EXPECT_GT(font.Descent(), 0);
-}
-
-TEST_P(FontCellTest, GlyphsStayInsideTheCell) {
-    const FontCase c = GetParam();
-    DeviceContext dc = FilledContext(400, 3 * c.height, kBlack);
-    dc.SelectFont(Font::Create(QtFontEngine{}, c.face, c.height, c.weight));
-    dc.SetTextColor(kLightCyan);
-    dc.SetBkMode(BackgroundMode::Transparent);
-    const int top = c.height;
-    // Letters and digits; a few glyphs such as '|' and 'j' may reach a pixel past
-    // the cell, as in GDI, which does not clip glyphs to their cells either.
-    dc.TextOut(4, top, "Hgy0123AQ");
-    const Size extent = dc.GetTextExtent("Hgy0123AQ");
-    EXPECT_EQ(extent.height, c.height);
-    EXPECT_GT(CountPixels(dc, Rect{4, top, 4 + extent.width, top + c.height}, kLightCyan), 0);
-    EXPECT_EQ(CountPixels(dc, Rect{0, 0, 400, top}, kLightCyan), 0);
-    EXPECT_EQ(CountPixels(dc, Rect{0, top + c.height, 400, 3 * c.height}, kLightCyan), 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(DisplayAndReportFonts, FontCellTest,
-                         ::testing::Values(FontCase{"Tahoma", 12, 0}, FontCase{"Arial", 12, 0},
-                                           FontCase{"Arial", 18, 700}, FontCase{"Arial", 21, 700},
-                                           FontCase{"Arial", 42, 700}));
-
 struct EmCase {
     const char* face;
     int height;

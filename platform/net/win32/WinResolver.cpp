@@ -1,21 +1,15 @@
 #include "platform/net/win32/WinResolver.h"
 
-// clang-format off
-#include <winsock2.h>
-#include <ws2tcpip.h>
-// clang-format on
+#include "platform/net/FirstIpv4Address.h"
 
 #include <atomic>
 #include <system_error>
 #include <thread>
+#include <winsock2.h>
 
 namespace lumet {
 
 namespace {
-
-struct AddrInfoDeleter {
-    void operator()(addrinfo* list) const { freeaddrinfo(list); }
-};
 
 // What a lookup thread shares with the loop, kept alive by both.
 struct LookupState {
@@ -55,36 +49,13 @@ WinResolver::~WinResolver() {
     }
 }
 
-std::uint32_t WinResolver::LookUp(const std::string& name) {
-    // Windows answers an empty name with the machine's own addresses; an empty
-    // name names no host, as on Linux.
-    if (name.empty()) {
-        return 0;
-    }
-    addrinfo hints{};
-    hints.ai_family = AF_INET;
-    // One entry per address instead of one per socket type.
-    hints.ai_socktype = SOCK_DGRAM;
-    addrinfo* raw = nullptr;
-    if (getaddrinfo(name.c_str(), nullptr, &hints, &raw) != 0 || raw == nullptr) {
-        return 0;
-    }
-    const std::unique_ptr<addrinfo, AddrInfoDeleter> list(raw);
-    for (const addrinfo* entry = list.get(); entry != nullptr; entry = entry->ai_next) {
-        if (entry->ai_family == AF_INET && entry->ai_addr != nullptr) {
-            return reinterpret_cast<const sockaddr_in*>(entry->ai_addr)->sin_addr.s_addr;
-        }
-    }
-    return 0;
-}
-
 std::unique_ptr<IoWait> WinResolver::ResolveHostName(const std::string& name, Done done) {
     auto state = std::make_shared<LookupState>();
     std::thread worker;
     if (winsockStarted_ && state->ready != nullptr) {
         try {
             worker = std::thread([state, name] {
-                state->address.store(LookUp(name), std::memory_order_release);
+                state->address.store(FirstIpv4Address(name), std::memory_order_release);
                 SetEvent(state->ready);
             });
         } catch (const std::system_error&) {

@@ -20,10 +20,6 @@ public:
                                                           Done done) override;
     std::optional<std::string> LocalHostName() override;
 
-    // The blocking lookup each thread runs: the first IPv4 address in network byte
-    // order, 0 when there is none.
-    static std::uint32_t LookUp(const std::string& name);
-
 private:
     HandleWatcher& loop_;
     // Winsock counts its users; getaddrinfo and gethostname need one.

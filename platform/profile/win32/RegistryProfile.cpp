@@ -1,6 +1,7 @@
 #include "platform/profile/win32/RegistryProfile.h"
 
 #include "platform/profile/ProfileInteger.h"
+#include "platform/win32/Utf16.h"
 
 #include <cstdint>
 #include <cstring>
@@ -10,29 +11,6 @@
 namespace lumet {
 
 namespace {
-
-std::wstring Wide(const std::string& utf8) {
-    if (utf8.empty()) {
-        return {};
-    }
-    const int size = static_cast<int>(utf8.size());
-    const int count = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(count), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), count);
-    return wide;
-}
-
-std::string Narrow(const std::wstring& wide) {
-    if (wide.empty()) {
-        return {};
-    }
-    const int size = static_cast<int>(wide.size());
-    const int count =
-        WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string narrow(static_cast<std::size_t>(count), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, narrow.data(), count, nullptr, nullptr);
-    return narrow;
-}
 
 class OpenKey {
 public:
@@ -106,6 +84,17 @@ template <typename T> RawValue Packed(DWORD type, T value) {
     return raw;
 }
 
+// An integer value stored in exactly sizeof(T) bytes; nothing for any other size.
+template <typename T>
+std::optional<std::variant<long long, std::string>> NumberOf(const RawValue& raw) {
+    if (raw.data.size() != sizeof(T)) {
+        return std::nullopt;
+    }
+    T number = 0;
+    std::memcpy(&number, raw.data.data(), sizeof number);
+    return static_cast<long long>(number);
+}
+
 RawValue RawOf(const std::variant<long long, std::string>& value) {
     if (const auto* number = std::get_if<long long>(&value)) {
         if (*number >= 0 && *number <= 0xFFFFFFFFLL) {
@@ -113,7 +102,7 @@ RawValue RawOf(const std::variant<long long, std::string>& value) {
         }
         return Packed(REG_QWORD, static_cast<std::uint64_t>(*number));
     }
-    const std::wstring text = Wide(std::get<std::string>(value));
+    const std::wstring text = Utf16(std::get<std::string>(value));
     RawValue raw{REG_SZ, std::vector<BYTE>((text.size() + 1) * sizeof(wchar_t), 0)};
     std::memcpy(raw.data.data(), text.data(), text.size() * sizeof(wchar_t));
     return raw;
@@ -122,10 +111,10 @@ RawValue RawOf(const std::variant<long long, std::string>& value) {
 } // namespace
 
 RegistryProfile::RegistryProfile(const std::string& applicationName)
-    : keyPath_(L"Software\\" + Wide(kOrganization) + L"\\" + Wide(applicationName)) {}
+    : keyPath_(L"Software\\" + Utf16(kOrganization) + L"\\" + Utf16(applicationName)) {}
 
 std::string RegistryProfile::Location() const {
-    return "HKEY_CURRENT_USER\\" + Narrow(keyPath_);
+    return "HKEY_CURRENT_USER\\" + Utf8(keyPath_);
 }
 
 const RegistryProfile::Value* RegistryProfile::Staged(const std::string& section,
@@ -136,26 +125,16 @@ const RegistryProfile::Value* RegistryProfile::Staged(const std::string& section
 
 std::optional<RegistryProfile::Value> RegistryProfile::Stored(const std::string& section,
                                                               const std::string& key) const {
-    const OpenKey open(keyPath_ + L"\\" + Wide(section), false);
-    const RawValue raw = ReadRaw(open.Get(), Wide(key));
+    const OpenKey open(keyPath_ + L"\\" + Utf16(section), false);
+    const RawValue raw = ReadRaw(open.Get(), Utf16(key));
     switch (raw.type) {
     case REG_DWORD:
-        if (raw.data.size() == sizeof(std::uint32_t)) {
-            std::uint32_t number = 0;
-            std::memcpy(&number, raw.data.data(), sizeof number);
-            return Value{static_cast<long long>(number)};
-        }
-        return std::nullopt;
+        return NumberOf<std::uint32_t>(raw);
     case REG_QWORD:
-        if (raw.data.size() == sizeof(std::uint64_t)) {
-            std::uint64_t number = 0;
-            std::memcpy(&number, raw.data.data(), sizeof number);
-            return Value{static_cast<long long>(number)};
-        }
-        return std::nullopt;
+        return NumberOf<std::uint64_t>(raw);
     case REG_SZ:
     case REG_EXPAND_SZ:
-        return Value{Narrow(TextOf(raw))};
+        return Value{Utf8(TextOf(raw))};
     default:
         return std::nullopt;
     }
@@ -208,8 +187,8 @@ bool RegistryProfile::Commit() {
     std::vector<Undo> undo;
     bool ok = true;
     for (const auto& [name, value] : staged_) {
-        const std::wstring keyPath = keyPath_ + L"\\" + Wide(name.first);
-        const std::wstring valueName = Wide(name.second);
+        const std::wstring keyPath = keyPath_ + L"\\" + Utf16(name.first);
+        const std::wstring valueName = Utf16(name.second);
         const OpenKey key(keyPath, true);
         if (key.Get() == nullptr) {
             ok = false;

@@ -1,4 +1,4 @@
-#include "platform/wingdi/Utf16.h"
+#include "platform/win32/Utf16.h"
 
 #include <windows.h>
 
