@@ -7,10 +7,11 @@
 #include "platform/net/SystemResolver.h"
 #include "platform/profile/QSettingsProfile.h"
 #include "platform/qtgdi/QtFontEngine.h"
-#include "platform/window/QtBeep.h"
-#include "platform/window/QtMessageBoxes.h"
-#include "platform/window/QtMessagePump.h"
-#include "platform/window/QtTimerSource.h"
+#include "platform/qtwindow/QtBeep.h"
+#include "platform/qtwindow/QtMessageBoxes.h"
+#include "platform/qtwindow/QtMessagePump.h"
+#include "platform/qtwindow/QtTimerSource.h"
+#include "platform/qtwindow/QtWindowSystem.h"
 #include "ui/HelpViewer.h"
 #include "ui/InstalledFiles.h"
 #include "ui/MainDialog.h"
@@ -43,11 +44,12 @@ int App::Run() {
     QtBeep beep;
     HelpViewer help(messages);
     const FilePlaces places = PrepareFilePlaces(messages);
-    MainDialog dialog(MainDialogServices{echo, resolver, clock, pump, timers, fonts, profile,
-                                         messages, beep, help, places.serverListFile,
+    QtWindowSystem windows;
+    MainDialog dialog(MainDialogServices{echo, resolver, clock, pump, timers, windows, fonts,
+                                         profile, messages, beep, help, places.serverListFile,
                                          places.helpFile},
                       dialogTemplate);
-    messages.SetOwner(&dialog.Window().Widget());
+    messages.SetOwner(&HostWidget::Of(dialog.Window()));
     return RunDialog(dialog);
 }
 

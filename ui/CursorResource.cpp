@@ -30,11 +30,18 @@ Cursor LoadCursorResource(int id) {
         return Cursor::Arrow();
     }
     const QImage image =
-        QImage::fromData(ResourceBytes("cursors/" + imageName.toStdString()), "PNG");
+        QImage::fromData(ResourceBytes("cursors/" + imageName.toStdString()), "PNG")
+            .convertToFormat(QImage::Format_ARGB32);
     if (image.isNull()) {
         return Cursor::Arrow();
     }
-    return Cursor::FromImage(image, Point{hotSpot[0].toInt(), hotSpot[1].toInt()});
+    Cursor::Picture picture{image.width(), image.height(), {}};
+    picture.argb.reserve(static_cast<std::size_t>(image.width() * image.height()));
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* const row = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
+        picture.argb.insert(picture.argb.end(), row, row + image.width());
+    }
+    return Cursor::FromPicture(std::move(picture), Point{hotSpot[0].toInt(), hotSpot[1].toInt()});
 }
 
 } // namespace lumet

@@ -7,17 +7,13 @@
 #include "platform/export/QtTextViewer.h"
 #include "platform/export/XdgMailHandOff.h"
 #include "platform/gdi/Font.h"
+#include "platform/qtwindow/HostWidget.h"
 #include "platform/window/ClientDc.h"
 #include "report/ReportInputs.h"
 #include "res/ResourceIds.h"
 #include "res/Resources.h"
 #include "ui/ProgramDirectory.h"
 
-#include <QGuiApplication>
-#include <QIcon>
-#include <QPixmap>
-#include <QScreen>
-#include <QShortcut>
 #include <QWidget>
 #include <algorithm>
 
@@ -52,17 +48,12 @@ DialogTemplate UsableTemplate(const std::vector<std::uint8_t>& bytes) {
     return MainDialogTemplate::Description();
 }
 
-QIcon WindowIcon() {
-    QIcon icon;
+std::vector<std::span<const std::uint8_t>> WindowIcon() {
+    std::vector<std::span<const std::uint8_t>> sizes;
     for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-        const std::span<const std::uint8_t> png =
-            FindResource("icons/128-" + std::to_string(size) + ".png");
-        QPixmap pixmap;
-        if (pixmap.loadFromData(png.data(), static_cast<uint>(png.size()), "PNG")) {
-            icon.addPixmap(pixmap);
-        }
+        sizes.push_back(FindResource("icons/128-" + std::to_string(size) + ".png"));
     }
-    return icon;
+    return sizes;
 }
 
 } // namespace
@@ -85,7 +76,7 @@ ExportServices MainDialog::ExportsOf(const MainDialogServices& services,
 
 MainDialog::MainDialog(MainDialogServices services, const std::vector<std::uint8_t>& dialogTemplate)
     : services_(std::move(services)), template_(UsableTemplate(dialogTemplate)),
-      window_(*this, services_.beep, services_.timers),
+      window_(*this, services_.beep, services_.timers, services_.windows),
       controls_(window_, template_, hover_, *this),
       exchange_(controls_, target_, fields_, services_.messages),
       engine_(services_.echo, services_.resolver),
@@ -100,13 +91,9 @@ MainDialog::MainDialog(MainDialogServices services, const std::vector<std::uint8
       controller_(engine_, resolver_, target_, history_, settings_, view_, window_.GetTimers(),
                   services_.pump, services_.clock),
       overlay_(window_, buffers_, panels_, report_, hover_, controls_.AddressField(), controller_),
-      widget_(&window_.Widget()), skin_(Bitmap::LoadResource(ResourceId::kSkin)) {
+      skin_(Bitmap::LoadResource(ResourceId::kSkin)) {
     panels_.Attach(controller_);
     view_.Attach(controller_);
-    // F1 is the application's help command; its viewer has no owner.
-    auto* const help = new QShortcut(QKeySequence(Qt::Key_F1), &window_.Widget());
-    QObject::connect(help, &QShortcut::activated,
-                     [this] { services_.help.Open(services_.helpFile, nullptr); });
 }
 
 MainDialog::~MainDialog() = default;
@@ -130,7 +117,7 @@ void MainDialog::MinimizeWindow() {
 }
 
 void MainDialog::ShowHelp() {
-    services_.help.Open(services_.helpFile, &window_.Widget());
+    services_.help.Open(services_.helpFile, &HostWidget::Of(window_));
 }
 
 bool MainDialog::OnInitDialog() {
@@ -158,13 +145,12 @@ bool MainDialog::OnInitDialog() {
 
 void MainDialog::LoadSettings() {
     SettingsStore::LoadSettings(services_.profile, settings_);
-    const QScreen* const screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr) {
+    const Rect screen = window_.Host().ScreenRect();
+    if (screen.IsEmpty()) {
         return;
     }
-    const QRect area = screen->geometry();
     if (const std::optional<WindowPosition> position =
-            SettingsStore::InitialWindowPosition(settings_, area.width(), area.height())) {
+            SettingsStore::InitialWindowPosition(settings_, screen.Width(), screen.Height())) {
         window_.MoveTo(Point{position->left, position->top});
     }
 }
@@ -317,6 +303,11 @@ std::intptr_t MainDialog::OnMessage(int message, std::uintptr_t wParam, std::int
 }
 
 bool MainDialog::PreTranslateMessage(const InputMessage& message) {
+    // F1 is the application's help command; its viewer has no owner.
+    if (message.kind == InputKind::KeyDown && message.key == Key::F1) {
+        services_.help.Open(services_.helpFile, nullptr);
+        return true;
+    }
     if (message.kind == InputKind::KeyDown && message.key == Key::Return &&
         message.targetId == Id::kAddressField) {
         controller_.OnAddressCommit();
@@ -373,7 +364,7 @@ void MainDialog::RepaintWindow() {
 }
 
 Resolution MainDialog::ScreenResolution() const {
-    return Resolution{widget_->logicalDpiX(), widget_->logicalDpiY()};
+    return Resolution{window_.Host().LogicalDpiX(), window_.Host().LogicalDpiY()};
 }
 
 ReportData MainDialog::CollectReportData() const {

@@ -169,7 +169,6 @@ private:
     TestController controller_;
     DisplayOverlay overlay_;
     // The window's widget, for its screen's pixel density.
-    const QWidget* widget_;
     // Decoded once: every paint of the dialog lays it.
     const DeviceContext skin_;
     std::string programDirectory_;

@@ -9,6 +9,7 @@
 #include "platform/net/Resolver.h"
 #include "platform/profile/Profile.h"
 #include "platform/window/Beep.h"
+#include "platform/window/WindowSystem.h"
 #include "ui/ExportServices.h"
 #include "ui/HelpViewer.h"
 
@@ -25,6 +26,7 @@ struct MainDialogServices {
     Clock& clock;
     MessagePump& pump;
     TimerSource& timers;
+    WindowSystem& windows;
     const FontEngine& fonts;
     Profile& profile;
     MessageBoxes& messages;

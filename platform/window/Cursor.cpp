@@ -1,33 +1,22 @@
 #include "platform/window/Cursor.h"
 
-#include <QPixmap>
 #include <algorithm>
+#include <cstddef>
 
 namespace lumet {
 
-Cursor Cursor::FromImage(const QImage& image, Point hotSpot) {
-    if (image.isNull()) {
+Cursor Cursor::FromPicture(Picture picture, Point hotSpot) {
+    const bool filled = picture.width > 0 && picture.height > 0 &&
+                        picture.argb.size() == static_cast<std::size_t>(picture.width) *
+                                                   static_cast<std::size_t>(picture.height);
+    if (!filled) {
         return Arrow();
     }
-    const int x = std::clamp(hotSpot.x, 0, image.width() - 1);
-    const int y = std::clamp(hotSpot.y, 0, image.height() - 1);
-    return Cursor(QCursor(QPixmap::fromImage(image), x, y));
-}
-
-Point Cursor::HotSpot() const {
-    const QPoint hot = cursor_.hotSpot();
-    return Point{hot.x(), hot.y()};
-}
-
-bool Cursor::SameAs(const Cursor& other) const {
-    if (cursor_.shape() != other.cursor_.shape()) {
-        return false;
-    }
-    if (cursor_.shape() != Qt::BitmapCursor) {
-        return true;
-    }
-    return cursor_.pixmap().cacheKey() == other.cursor_.pixmap().cacheKey() &&
-           cursor_.hotSpot() == other.cursor_.hotSpot();
+    Cursor cursor(Shape::Picture);
+    cursor.hotSpot_ = Point{std::clamp(hotSpot.x, 0, picture.width - 1),
+                            std::clamp(hotSpot.y, 0, picture.height - 1)};
+    cursor.picture_ = std::make_shared<const Picture>(std::move(picture));
+    return cursor;
 }
 
 } // namespace lumet

@@ -2,13 +2,8 @@
 
 #include "platform/window/ClientDc.h"
 #include "platform/window/Control.h"
-#include "platform/window/HostWidget.h"
-#include "platform/window/MessageTarget.h"
+#include "platform/window/RectDifference.h"
 
-#include <QCursor>
-#include <QEventLoop>
-#include <QRegion>
-#include <QWindow>
 #include <algorithm>
 
 namespace lumet {
@@ -18,28 +13,21 @@ namespace {
 // Stops a paint pass loop whose paints keep invalidating.
 constexpr int kMaximumPaintPasses = 256;
 
-QRect ToQRect(const Rect& rect) {
-    return QRect(rect.left, rect.top, rect.Width(), rect.Height());
-}
-
-Rect FromQRect(const QRect& rect) {
-    return Rect{rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
-}
-
 } // namespace
 
-DialogWindow::DialogWindow(DialogHandler& handler, Beep& beep, TimerSource& timers)
+DialogWindow::DialogWindow(DialogHandler& handler, Beep& beep, TimerSource& timers,
+                           WindowSystem& system)
     : handler_(handler), beep_(beep), timerSource_(timers),
       timers_(timers.MakeTimers([this](int id) { handler_.OnTimer(id); })),
-      target_(std::make_unique<MessageTarget>(*this)),
-      widget_(std::make_unique<HostWidget>(*this)) {
-    surface_.SetScreenUpdate([this](const Rect& area) { widget_->UpdateScreen(area); });
+      pointerQuery_([this] { return host_->LeftButtonHeld(); }), host_(system.CreateHost(*this)) {
+    host_->SetClientSize(kClientWidth, kCollapsedHeight);
+    surface_.SetScreenUpdate([this](const Rect& area) { host_->UpdateScreen(area); });
 }
 
 DialogWindow::~DialogWindow() {
     timers_->KillAll();
     if (capture_ != nullptr) {
-        widget_->releaseMouse();
+        host_->ReleasePointer();
     }
     for (Control* control : controls_) {
         control->window_ = nullptr;
@@ -60,24 +48,21 @@ int DialogWindow::RunModal() {
         if (focusFirst && focus_ == nullptr) {
             NextDlgTabItem(false);
         }
-        widget_->show();
-        widget_->raise();
-        widget_->activateWindow();
+        host_->Show();
         InvalidateArea(surface_.ClientRect());
         UpdateWindow();
     }
     if (!ended_) {
-        QEventLoop loop;
-        modalLoop_ = &loop;
-        loop.exec();
-        modalLoop_ = nullptr;
+        inModalLoop_ = true;
+        host_->RunModalLoop();
+        inModalLoop_ = false;
     }
     ReleaseCapture();
     manualMove_.Stop();
     // The window goes away: its focus goes without notifications to the dialog.
     focus_ = nullptr;
     RefreshCaret();
-    widget_->hide();
+    host_->Hide();
     timers_->KillAll();
     handler_.OnDestroy();
     modalRunning_ = false;
@@ -87,8 +72,8 @@ int DialogWindow::RunModal() {
 void DialogWindow::EndDialog(int result) {
     result_ = result;
     ended_ = true;
-    if (modalLoop_ != nullptr) {
-        modalLoop_->exit(0);
+    if (inModalLoop_) {
+        host_->ExitModalLoop();
     }
 }
 
@@ -164,7 +149,7 @@ void DialogWindow::PaintAll() {
 void DialogWindow::SchedulePaint() {
     if (!paintScheduled_) {
         paintScheduled_ = true;
-        target_->PostPaintRequest();
+        host_->RequestPaintPass();
     }
 }
 
@@ -200,7 +185,7 @@ void DialogWindow::PaintControl(Control& control) {
 }
 
 void DialogWindow::PostMessage(int message, std::uintptr_t wParam, std::intptr_t lParam) {
-    target_->Post(message, wParam, lParam);
+    host_->Post(message, wParam, lParam);
 }
 
 std::intptr_t DialogWindow::SendMessage(int message, std::uintptr_t wParam, std::intptr_t lParam) {
@@ -236,7 +221,7 @@ void DialogWindow::RemoveControl(Control& control) {
     }
     if (capture_ == &control) {
         capture_ = nullptr;
-        widget_->releaseMouse();
+        host_->ReleasePointer();
     }
     if (control.visible_) {
         InvalidateArea(control.rect_);
@@ -303,8 +288,8 @@ void DialogWindow::SetCapture(Control& control) {
     }
     Control* const previous = capture_;
     capture_ = &control;
-    if (previous == nullptr && widget_->isVisible()) {
-        widget_->grabMouse();
+    if (previous == nullptr && host_->IsVisible()) {
+        host_->GrabPointer();
     }
     if (previous != nullptr) {
         previous->OnCaptureChanged();
@@ -317,20 +302,19 @@ void DialogWindow::ReleaseCapture() {
     }
     Control* const previous = capture_;
     capture_ = nullptr;
-    widget_->releaseMouse();
+    host_->ReleasePointer();
     previous->OnCaptureChanged();
 }
 
 void DialogWindow::SetCursor(const Cursor& cursor) {
     if (!cursor_.SameAs(cursor)) {
         cursor_ = cursor;
-        widget_->setCursor(cursor.QtCursor());
+        host_->SetCursor(cursor);
     }
 }
 
 Point DialogWindow::CursorPos() const {
-    const QPoint client = widget_->mapFromGlobal(QCursor::pos());
-    return Point{client.x(), client.y()};
+    return host_->PointerPosition();
 }
 
 InputFilterScope DialogWindow::PushInputFilter(InputFilter filter) {
@@ -342,27 +326,22 @@ InputFilterScope DialogWindow::PushInputFilter(InputFilter filter) {
 }
 
 void DialogWindow::SetWindowText(std::string_view text) {
-    const QString title = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     // Every test tick sets it; the window system hears of it only when it changes.
-    if (title != widget_->windowTitle()) {
-        widget_->setWindowTitle(title);
+    if (text != host_->Title()) {
+        host_->SetTitle(text);
     }
 }
 
 std::string DialogWindow::GetWindowText() const {
-    return widget_->windowTitle().toStdString();
-}
-
-void DialogWindow::SetIcon(const QIcon& icon) {
-    widget_->setWindowIcon(icon);
+    return host_->Title();
 }
 
 void DialogWindow::MoveTo(Point screenTopLeft) {
-    widget_->move(screenTopLeft.x, screenTopLeft.y);
+    host_->MoveTo(screenTopLeft);
 }
 
 Rect DialogWindow::WindowRect() const {
-    return FromQRect(widget_->geometry());
+    return host_->Geometry();
 }
 
 void DialogWindow::SetClientHeight(int height, bool repaint) {
@@ -372,7 +351,7 @@ void DialogWindow::SetClientHeight(int height, bool repaint) {
         return;
     }
     surface_.SetClientHeight(clamped);
-    widget_->setFixedSize(kClientWidth, clamped);
+    host_->SetClientSize(kClientWidth, clamped);
     if (repaint && clamped > previous) {
         InvalidateArea(Rect{0, previous, kClientWidth, clamped});
     }
@@ -380,21 +359,21 @@ void DialogWindow::SetClientHeight(int height, bool repaint) {
 }
 
 void DialogWindow::Minimize() {
-    widget_->showMinimized();
+    host_->Minimize();
 }
 
 void DialogWindow::StartSystemMove() {
     // A press handled after its release would start a move that no release ends:
     // the window would stick to the pointer until the next click.
-    if (!widget_->isVisible() || !pointerQuery_().value_or(leftButtonDown_)) {
+    if (!host_->IsVisible() || !pointerQuery_().value_or(leftButtonDown_)) {
         return;
     }
-    QWindow* const handle = widget_->windowHandle();
-    if (handle != nullptr && handle->startSystemMove()) {
+    if (host_->StartSystemMove()) {
         return;
     }
     if (leftButtonDown_) {
-        manualMove_.Start(currentMessage_.screenPoint, Point{widget_->x(), widget_->y()});
+        const Rect placed = host_->Geometry();
+        manualMove_.Start(currentMessage_.screenPoint, Point{placed.left, placed.top});
     }
 }
 
@@ -408,10 +387,6 @@ Bitmap DialogWindow::LoadFace(const std::string& name) const {
     }
     // Bitmaps share their pixels until one is drawn into, so the copies are cheap.
     return faces_.emplace(name, faceLoader_(name)).first->second;
-}
-
-QWidget& DialogWindow::Widget() {
-    return *widget_;
 }
 
 void DialogWindow::DeliverMouse(InputKind kind, Point client, Point screen,
@@ -466,7 +441,7 @@ bool DialogWindow::Deliver(InputMessage message) {
         if (manualMove_.IsActive()) {
             if (message.kind == InputKind::MouseMove) {
                 const Point to = manualMove_.WindowPositionFor(message.screenPoint);
-                widget_->move(to.x, to.y);
+                host_->MoveTo(to);
             } else if (message.kind == InputKind::LeftButtonUp) {
                 manualMove_.Stop();
             }
@@ -625,9 +600,8 @@ void DialogWindow::ControlStateChanged(Control& control, bool wasVisible, bool w
 
 void DialogWindow::ControlMoved(Control& control, const Rect& oldRect, bool repaint) {
     if (control.visible_ && repaint) {
-        const QRegion left = QRegion(ToQRect(oldRect)) - QRegion(ToQRect(control.rect_));
-        for (const QRect& part : left) {
-            InvalidateArea(FromQRect(part), &control);
+        for (const Rect& part : RectDifference(oldRect, control.rect_)) {
+            InvalidateArea(part, &control);
         }
         control.Invalidate();
     }
@@ -641,7 +615,7 @@ void DialogWindow::RefreshCaret() {
     }
     if (caret != caret_) {
         caret_ = caret;
-        widget_->CaretChanged();
+        host_->CaretChanged();
     }
 }
 

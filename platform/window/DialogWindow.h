@@ -8,14 +8,15 @@
 #include "platform/window/Cursor.h"
 #include "platform/window/DialogHandler.h"
 #include "platform/window/FaceLoader.h"
+#include "platform/window/HostWindow.h"
 #include "platform/window/InputFilterScope.h"
 #include "platform/window/InputMessage.h"
 #include "platform/window/ManualMove.h"
 #include "platform/window/PointerState.h"
 #include "platform/window/UpdateRegion.h"
 #include "platform/window/WindowSurface.h"
+#include "platform/window/WindowSystem.h"
 
-#include <QIcon>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -25,16 +26,11 @@
 #include <utility>
 #include <vector>
 
-class QEventLoop;
-class QWidget;
-
 namespace lumet {
 
 class Control;
-class HostWidget;
-class MessageTarget;
 
-// The dialog's window: a frameless top-level Qt window whose client area is the
+// The dialog's window: a frameless top-level window whose client area is the
 // 360-pixel-wide WindowSurface, 116 rows high until the dialog extends it. It
 // stands in for the window system under a modal dialog: it delivers paint, timer,
 // mouse, keyboard and application messages to a DialogHandler and to the dialog's
@@ -47,8 +43,8 @@ class MessageTarget;
 // posted by a paint are handled before the next window paints (as WM_PAINT comes
 // after posted messages). SendPaint calls OnPaint at once, also with nothing invalid.
 // When the window is exposed (shown, uncovered) or grows with repaint, the whole new
-// area of the dialog and its controls becomes invalid. The Qt widget only copies the surface to
-// the screen (scaled by the device pixel ratio, without smoothing); that copy is
+// area of the dialog and its controls becomes invalid. The host window only copies the
+// surface to the screen (scaled to the screen's pixels, without smoothing); that copy is
 // asked for when the outermost ClientDc is released or on UpdateScreen, and made
 // when control returns to the event loop, so a pass that draws several things
 // pushes them together.
@@ -58,9 +54,9 @@ public:
     static constexpr int kCollapsedHeight = WindowSurface::kCollapsedHeight;
     static constexpr int kExtendedHeight = WindowSurface::kHeight;
 
-    // A QApplication must exist. The window starts hidden. The window and its
-    // controls take their timers from `timers`, which must outlive them.
-    DialogWindow(DialogHandler& handler, Beep& beep, TimerSource& timers);
+    // The window starts hidden; its host window comes from `system`. The window and
+    // its controls take their timers from `timers`, which must outlive them.
+    DialogWindow(DialogHandler& handler, Beep& beep, TimerSource& timers, WindowSystem& system);
     ~DialogWindow();
 
     DialogWindow(const DialogWindow&) = delete;
@@ -139,7 +135,9 @@ public:
     // The top-level window.
     void SetWindowText(std::string_view text);
     std::string GetWindowText() const;
-    void SetIcon(const QIcon& icon);
+    void SetIcon(const std::vector<std::span<const std::uint8_t>>& pngImages) {
+        host_->SetIcon(pngImages);
+    }
     void MoveTo(Point screenTopLeft);
     // The window in screen coordinates (it has no frame: the client area).
     Rect WindowRect() const;
@@ -164,11 +162,12 @@ public:
     // REP blink.
     Bitmap LoadFace(const std::string& name) const;
     DialogHandler& Handler() { return handler_; }
-    QWidget& Widget();
+    HostWindow& Host() { return *host_; }
+    const HostWindow& Host() const { return *host_; }
     // The caret the screen shows over the surface, in client coordinates.
     std::optional<Rect> Caret() const { return caret_; }
 
-    // Input as the window system delivers it; the Qt widget calls these, tests may
+    // Input as the window system delivers it; the host window calls these, tests may
     // too. A key press delivers KeyDown and, unless that was consumed before
     // reaching the control, the character it produces (0 for none).
     void DeliverMouse(InputKind kind, Point client, Point screen, KeyModifiers modifiers = {});
@@ -178,10 +177,12 @@ public:
     // EndDialog(kIdCancel).
     void DeliverClose();
     void DeliverExpose();
+    // The host window's queue hands back what Post and RequestPaintPass queued.
+    void DeliverPosted(int message, std::uintptr_t wParam, std::intptr_t lParam);
+    void PaintPass();
 
 private:
     friend class Control;
-    friend class MessageTarget;
 
     // Returns true when the message was consumed before reaching its target.
     bool Deliver(InputMessage message);
@@ -191,9 +192,7 @@ private:
     void SetCursorFor(const InputMessage& message);
     void Command(int commandId);
 
-    void DeliverPosted(int message, std::uintptr_t wParam, std::intptr_t lParam);
     void SchedulePaint();
-    void PaintPass();
     void PaintControl(Control& control);
     void ControlStateChanged(Control& control, bool wasVisible, bool wasEnabled);
     void ControlMoved(Control& control, const Rect& oldRect, bool repaint);
@@ -217,15 +216,14 @@ private:
     ManualMove manualMove_;
     FaceLoader faceLoader_ = LoadFaceResource;
     mutable std::map<std::string, Bitmap> faces_;
-    PointerQuery pointerQuery_ = LeftButtonHeldNow;
+    PointerQuery pointerQuery_;
     std::optional<Rect> caret_;
     bool paintScheduled_ = false;
     bool modalRunning_ = false;
     bool ended_ = false;
     int result_ = kModalAborted;
-    QEventLoop* modalLoop_ = nullptr;
-    std::unique_ptr<MessageTarget> target_;
-    std::unique_ptr<HostWidget> widget_;
+    bool inModalLoop_ = false;
+    std::unique_ptr<HostWindow> host_;
 };
 
 } // namespace lumet

@@ -1,22 +1,30 @@
 #include "platform/window/EditBuffer.h"
 
 #include <algorithm>
+#include <cstddef>
 
 namespace lumet {
 
 namespace {
 
-bool IsBlank(QChar c) {
-    return c.isSpace();
+// Unicode's white space (the separators, tab to carriage return, next line).
+bool IsBlank(char16_t c) {
+    return (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0x85 || c == 0xA0 || c == 0x1680 ||
+           (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F ||
+           c == 0x205F || c == 0x3000;
+}
+
+std::size_t Index(int position) {
+    return static_cast<std::size_t>(position);
 }
 
 } // namespace
 
-QString EditBuffer::SelectedText() const {
-    return text_.mid(SelectionStart(), SelectionEnd() - SelectionStart());
+std::u16string EditBuffer::SelectedText() const {
+    return text_.substr(Index(SelectionStart()), Index(SelectionEnd() - SelectionStart()));
 }
 
-void EditBuffer::SetText(const QString& text) {
+void EditBuffer::SetText(const std::u16string& text) {
     text_ = text;
     caret_ = 0;
     anchor_ = 0;
@@ -32,26 +40,26 @@ void EditBuffer::SetSelection(int anchor, int caret) {
 }
 
 void EditBuffer::SelectWordAt(int index) {
-    if (text_.isEmpty()) {
+    if (text_.empty()) {
         SetSelection(0, 0);
         return;
     }
     const int at = std::clamp(index, 0, Length() - 1);
-    const bool blank = IsBlank(text_[at]);
+    const bool blank = IsBlank(text_[Index(at)]);
     int start = at;
-    while (start > 0 && IsBlank(text_[start - 1]) == blank) {
+    while (start > 0 && IsBlank(text_[Index(start - 1)]) == blank) {
         --start;
     }
     int end = at + 1;
-    while (end < Length() && IsBlank(text_[end]) == blank) {
+    while (end < Length() && IsBlank(text_[Index(end)]) == blank) {
         ++end;
     }
     SetSelection(start, end);
 }
 
-void EditBuffer::ReplaceSelection(const QString& text) {
+void EditBuffer::ReplaceSelection(const std::u16string& text) {
     const int start = SelectionStart();
-    text_.replace(start, SelectionEnd() - start, text);
+    text_.replace(Index(start), Index(SelectionEnd() - start), text);
     caret_ = start + static_cast<int>(text.size());
     anchor_ = caret_;
 }
@@ -64,7 +72,7 @@ bool EditBuffer::Backspace() {
     if (caret_ == 0) {
         return false;
     }
-    text_.remove(caret_ - 1, 1);
+    text_.erase(Index(caret_ - 1), 1);
     --caret_;
     anchor_ = caret_;
     return true;
@@ -78,7 +86,7 @@ bool EditBuffer::DeleteForward() {
     if (caret_ == Length()) {
         return false;
     }
-    text_.remove(caret_, 1);
+    text_.erase(Index(caret_), 1);
     return true;
 }
 

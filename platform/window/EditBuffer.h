@@ -1,25 +1,25 @@
 #pragma once
 
-#include <QString>
+#include <string>
 
 namespace lumet {
 
 // The text of a single-line edit with its caret and selection. The selection runs
-// between the anchor and the caret, in either order; indices are between characters,
-// 0 … length.
+// between the anchor and the caret, in either order; indices are between UTF-16
+// units, 0 … length.
 class EditBuffer {
 public:
-    const QString& Text() const { return text_; }
+    const std::u16string& Text() const { return text_; }
     int Length() const { return static_cast<int>(text_.size()); }
     int Caret() const { return caret_; }
     int Anchor() const { return anchor_; }
     int SelectionStart() const { return caret_ < anchor_ ? caret_ : anchor_; }
     int SelectionEnd() const { return caret_ < anchor_ ? anchor_ : caret_; }
     bool HasSelection() const { return caret_ != anchor_; }
-    QString SelectedText() const;
+    std::u16string SelectedText() const;
 
     // Replaces the whole text and puts the caret at its start, as WM_SETTEXT does.
-    void SetText(const QString& text);
+    void SetText(const std::u16string& text);
 
     // Clamps both ends into the text.
     void SetSelection(int anchor, int caret);
@@ -28,7 +28,7 @@ public:
     void SelectWordAt(int index);
 
     // Typing and pasting: the selection is replaced and the caret follows the insert.
-    void ReplaceSelection(const QString& text);
+    void ReplaceSelection(const std::u16string& text);
     // Each returns whether the text changed.
     bool Backspace();
     bool DeleteForward();
@@ -44,7 +44,7 @@ public:
 private:
     int Clamp(int index) const;
 
-    QString text_;
+    std::u16string text_;
     int caret_ = 0;
     int anchor_ = 0;
 };

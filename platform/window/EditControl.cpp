@@ -1,8 +1,8 @@
 #include "platform/window/EditControl.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QRegularExpression>
+#include "platform/window/DialogWindow.h"
+#include "platform/window/Utf16Text.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -21,17 +21,30 @@ constexpr char32_t kDeleteCharacter = 127;
 constexpr int kMaximumNotifyRounds = 8;
 constexpr Color kBorderColor{0, 0, 0};
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+std::u16string FromUtf8(std::string_view text) {
+    return Utf16FromUtf8(text);
 }
 
-std::string ToUtf8(const QString& text) {
-    return text.toStdString();
+std::string ToUtf8(std::u16string_view text) {
+    return Utf8FromUtf16(text);
 }
 
-QString FirstLine(const QString& text) {
-    const qsizetype end = text.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
-    return end < 0 ? text : text.left(end);
+std::u16string FirstLine(std::u16string text) {
+    text.resize(std::min(text.size(), text.find_first_of(u"\r\n")));
+    return text;
+}
+
+std::u16string OneCharacter(char32_t character) {
+    if (character < 0x10000) {
+        return std::u16string(1, static_cast<char16_t>(character));
+    }
+    const char32_t offset = character - 0x10000;
+    return {static_cast<char16_t>(0xD800 + (offset >> 10)),
+            static_cast<char16_t>(0xDC00 + (offset & 0x3FF))};
+}
+
+std::u16string Left(const std::u16string& text, int count) {
+    return text.substr(0, static_cast<std::size_t>(count));
 }
 
 } // namespace
@@ -94,11 +107,11 @@ Rect EditControl::TextArea() const {
     return Rect{left, inner.top, std::max(left, inner.right - rightMargin_), inner.bottom};
 }
 
-int EditControl::TextWidth(const QString& text) const {
+int EditControl::TextWidth(const std::u16string& text) const {
     return font_.IsNull() ? 0 : font_.TextWidth(ToUtf8(text));
 }
 
-int EditControl::TextX(const QString& text) const {
+int EditControl::TextX(const std::u16string& text) const {
     const Rect area = TextArea();
     switch (style_.alignment) {
     case EditAlignment::Left:
@@ -119,8 +132,8 @@ std::optional<Rect> EditControl::CaretRect() const {
     }
     const Rect inner = InnerRect();
     const Rect area = TextArea();
-    const QString& text = buffer_.Text();
-    const int x = std::clamp(TextX(text) + TextWidth(text.left(buffer_.Caret())), inner.left,
+    const std::u16string& text = buffer_.Text();
+    const int x = std::clamp(TextX(text) + TextWidth(Left(text, buffer_.Caret())), inner.left,
                              std::max(inner.left, inner.right - 1));
     const int height =
         font_.IsNull() ? inner.Height() : std::min(font_.CellHeight(), inner.Height());
@@ -130,12 +143,12 @@ std::optional<Rect> EditControl::CaretRect() const {
 }
 
 int EditControl::IndexAt(int x) const {
-    const QString& text = buffer_.Text();
+    const std::u16string& text = buffer_.Text();
     const int origin = TextX(text);
     int best = 0;
     int bestDistance = std::abs(origin - x);
     for (int index = 1; index <= buffer_.Length(); ++index) {
-        const int distance = std::abs(origin + TextWidth(text.left(index)) - x);
+        const int distance = std::abs(origin + TextWidth(Left(text, index)) - x);
         if (distance < bestDistance) {
             best = index;
             bestDistance = distance;
@@ -178,23 +191,23 @@ void EditControl::DefaultChar(char32_t character) {
     if (character < 0x20 || character == kDeleteCharacter) {
         return;
     }
-    if (InsertWithinWidth(QString::fromUcs4(&character, 1))) {
+    if (InsertWithinWidth(OneCharacter(character))) {
         TextChanged();
     }
 }
 
-bool EditControl::InsertWithinWidth(const QString& text) {
+bool EditControl::InsertWithinWidth(const std::u16string& text) {
     const int width = TextArea().Width();
-    QString insert = text;
-    while (!insert.isEmpty()) {
+    std::u16string insert = text;
+    while (!insert.empty()) {
         EditBuffer trial = buffer_;
         trial.ReplaceSelection(insert);
         if (TextWidth(trial.Text()) <= width) {
             break;
         }
-        insert.chop(1);
+        insert.pop_back();
     }
-    if (insert.isEmpty() && !text.isEmpty()) {
+    if (insert.empty() && !text.empty()) {
         PlayBeep();
         if (!buffer_.HasSelection()) {
             return false;
@@ -331,17 +344,17 @@ void EditControl::TextChanged() {
 }
 
 void EditControl::Copy() const {
-    if (buffer_.HasSelection() && QGuiApplication::clipboard() != nullptr) {
-        QGuiApplication::clipboard()->setText(buffer_.SelectedText());
+    if (buffer_.HasSelection() && Window() != nullptr) {
+        Window()->Host().SetClipboardText(ToUtf8(buffer_.SelectedText()));
     }
 }
 
 void EditControl::Paste() {
-    if (QGuiApplication::clipboard() == nullptr) {
+    if (Window() == nullptr) {
         return;
     }
-    const QString text = FirstLine(QGuiApplication::clipboard()->text());
-    if (!text.isEmpty() && InsertWithinWidth(text)) {
+    const std::u16string text = FirstLine(FromUtf8(Window()->Host().ClipboardText()));
+    if (!text.empty() && InsertWithinWidth(text)) {
         TextChanged();
     }
 }
@@ -369,7 +382,7 @@ void EditControl::Paint(DeviceContext& dc, const ControlColors& colors) {
     dc.SelectFont(font_);
     dc.SetBkMode(BackgroundMode::Transparent);
     dc.SetTextColor(colors.text);
-    const QString& text = buffer_.Text();
+    const std::u16string& text = buffer_.Text();
     const int x = TextX(text) + bounds.left;
     const int y = TextArea().top + bounds.top;
     if (!HasFocus() || !buffer_.HasSelection()) {
@@ -377,8 +390,9 @@ void EditControl::Paint(DeviceContext& dc, const ControlColors& colors) {
     } else {
         const int start = buffer_.SelectionStart();
         const int end = buffer_.SelectionEnd();
-        const QString before = text.left(start);
-        const QString selected = text.mid(start, end - start);
+        const std::u16string before = Left(text, start);
+        const std::u16string selected =
+            text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start));
         const int selectedX = x + TextWidth(before);
         const int afterX = selectedX + TextWidth(selected);
         dc.TextOut(x, y, ToUtf8(before));
@@ -386,7 +400,8 @@ void EditControl::Paint(DeviceContext& dc, const ControlColors& colors) {
         dc.SetTextColor(colors.background);
         dc.TextOut(selectedX, y, ToUtf8(selected));
         dc.SetTextColor(colors.text);
-        dc.TextOut(afterX, y, ToUtf8(text.mid(end)));
+        dc.TextOut(afterX, y,
+                   ToUtf8(std::u16string_view(text).substr(static_cast<std::size_t>(end))));
     }
     dc.SelectClipRgn(clip);
 }

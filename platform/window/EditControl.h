@@ -87,11 +87,11 @@ private:
     // coordinates.
     Rect InnerRect() const;
     Rect TextArea() const;
-    int TextX(const QString& text) const;
-    int TextWidth(const QString& text) const;
+    int TextX(const std::u16string& text) const;
+    int TextWidth(const std::u16string& text) const;
     // Inserts text in place of the selection, dropping what does not fit; beeps and
     // returns false when nothing could go in.
-    bool InsertWithinWidth(const QString& text);
+    bool InsertWithinWidth(const std::u16string& text);
     void SelectionChanged(bool hadSelection);
     void TextChanged();
     void Copy() const;

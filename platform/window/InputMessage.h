@@ -29,6 +29,8 @@ enum class Key {
     Home,
     End,
     Space,
+    // The help key.
+    F1,
     Other,
 };
 

@@ -125,10 +125,10 @@ TEST_P(ZoneCursorTest, TheHandMarksTheZoneOnlyWhileIdleWithTheSettingsClosed) {
     window.SetCursor(Cursor::Arrow());
     EXPECT_EQ(zone.OnSetCursor(c.client), c.zoneCursor);
     if (c.zoneCursor) {
-        EXPECT_EQ(window.CurrentCursor().QtCursor().shape(), Qt::BitmapCursor);
+        EXPECT_EQ(window.CurrentCursor().GetShape(), Cursor::Shape::Picture);
         EXPECT_EQ(window.CurrentCursor().HotSpot(), (Point{10, 0}));
     } else {
-        EXPECT_EQ(window.CurrentCursor().QtCursor().shape(), Qt::ArrowCursor);
+        EXPECT_EQ(window.CurrentCursor().GetShape(), Cursor::Shape::Arrow);
     }
 }
 
@@ -140,14 +140,14 @@ TEST_F(AddressZoneTest, TheDialogsCursorHandlerShowsTheHandOverTheDisabledField)
     Move(Point{150, 80});
     EXPECT_EQ(window.CurrentCursor().HotSpot(), (Point{10, 0}));
     Move(Point{150, 20});
-    EXPECT_EQ(window.CurrentCursor().QtCursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(window.CurrentCursor().GetShape(), Cursor::Shape::Arrow);
     // Over the open field the field asks the dialog first, and the hand wins.
     field.EnableWindow(true);
     Move(Point{150, 80});
     EXPECT_EQ(window.CurrentCursor().HotSpot(), (Point{10, 0}));
     host.testState = TestState::Run;
     Move(Point{151, 80});
-    EXPECT_EQ(window.CurrentCursor().QtCursor().shape(), Qt::IBeamCursor);
+    EXPECT_EQ(window.CurrentCursor().GetShape(), Cursor::Shape::IBeam);
 }
 
 struct EntryPoint {

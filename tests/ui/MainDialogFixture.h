@@ -3,6 +3,7 @@
 #include "app/MainDialogTemplate.h"
 #include "platform/profile/QSettingsProfile.h"
 #include "platform/qtgdi/QtFontEngine.h"
+#include "platform/qtwindow/QtWindowSystem.h"
 #include "platform/window/Beep.h"
 #include "platform/window/ClientDc.h"
 #include "tests/support/FakeClock.h"
@@ -47,6 +48,7 @@ protected:
     FakeClock clock;
     FakeTimers schedule{clock};
     FakeTimerSource timers{schedule};
+    QtWindowSystem windows;
     const QtFontEngine fonts;
     FakeTimeMessagePump pump{clock, schedule};
     ScriptedIcmpEcho echo{schedule};
@@ -81,7 +83,7 @@ protected:
 
     MainDialog& Make() {
         profile = std::make_unique<QSettingsProfile>(profilePath);
-        MainDialogServices services{echo,  resolver, clock,    pump, timers,
+        MainDialogServices services{echo,  resolver, clock,    pump, timers, windows,
                                     fonts, *profile, messages, beep, help};
         services.serverListFile = PathOf(QStringLiteral("random.lst"));
         services.helpFile = PathOf(QStringLiteral("lumet.hlp"));

@@ -139,7 +139,7 @@ TEST_F(MainDialogTest, StoredPositionPlacesTheWindow) {
 
 TEST_F(MainDialogTest, UnusableTemplateBytesGiveTheBuiltInWindow) {
     profile = std::make_unique<QSettingsProfile>(profilePath);
-    MainDialogServices services{echo,  resolver, clock,    pump, timers,
+    MainDialogServices services{echo,  resolver, clock,    pump, timers, windows,
                                 fonts, *profile, messages, beep, help};
     services.serverListFile = PathOf(QStringLiteral("random.lst"));
     dialog = std::make_unique<MainDialog>(services, std::vector<std::uint8_t>{1, 2, 3});

@@ -1,3 +1,4 @@
+#include "platform/qtwindow/HostWidget.h"
 #include "platform/window/FaceLoader.h"
 #include "tests/ui/MainDialogFixture.h"
 #include "ui/SkinButton.h"
@@ -43,7 +44,7 @@ protected:
         EXPECT_NE(button, nullptr) << id;
         const Point inside = CenterOf(*button);
         window.DeliverMouse(InputKind::MouseMove, inside, inside);
-        QCursor::setPos(window.Widget().mapToGlobal(QPoint(inside.x, inside.y)));
+        QCursor::setPos(HostWidget::Of(window).mapToGlobal(QPoint(inside.x, inside.y)));
         EXPECT_EQ(window.CursorPos(), inside);
         button->OnTimer(SkinButton::kHoverTimerId);
         Settle();

@@ -141,7 +141,7 @@ TEST_F(MainDialogTest, HelpButtonShowsTheHelpFileOwnedByTheWindow) {
         Click(made.Window(), CenterOf(*made.Controls().Find(Id::kHelpButton)));
         EXPECT_TRUE(help.IsShown());
         EXPECT_EQ(help.Text(), QStringLiteral("LUMET HELP\nline two\n"));
-        EXPECT_EQ(help.Owner(), &made.Window().Widget());
+        EXPECT_EQ(help.Owner(), &HostWidget::Of(made.Window()));
         EXPECT_TRUE(messages.shown.empty());
     });
 }

@@ -1,4 +1,5 @@
 #include "app/MainDialogTemplate.h"
+#include "platform/qtwindow/QtWindowSystem.h"
 #include "platform/window/ClientDc.h"
 #include "platform/window/DialogWindow.h"
 #include "tests/support/FakeClock.h"
@@ -45,7 +46,8 @@ protected:
     FakeClock clock;
     FakeTimers schedule{clock};
     FakeTimerSource timers{schedule};
-    DialogWindow window{handler, beep, timers};
+    QtWindowSystem windows;
+    DialogWindow window{handler, beep, timers, windows};
 
     void Fill(const Rect& area, Color color) {
         ClientDc dc(window);

@@ -70,7 +70,7 @@ TEST_F(MainDialogReportSlideTest, ReportClickedWhileItsHoverWordShowsLeavesTheSt
         ASSERT_NE(report, nullptr);
         const Point inside = CenterOf(*report);
         window.DeliverMouse(InputKind::MouseMove, inside, inside);
-        QCursor::setPos(window.Widget().mapToGlobal(QPoint(inside.x, inside.y)));
+        QCursor::setPos(HostWidget::Of(window).mapToGlobal(QPoint(inside.x, inside.y)));
         report->OnTimer(SkinButton::kHoverTimerId);
         ASSERT_TRUE(made.Hover().hoverWordShown);
 

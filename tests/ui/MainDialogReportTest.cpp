@@ -2,6 +2,7 @@
 #include "platform/export/MailHandOff.h"
 #include "platform/export/Printer.h"
 #include "platform/export/TextViewer.h"
+#include "platform/qtwindow/HostWidget.h"
 #include "tests/ui/MainDialogFixture.h"
 #include "ui/SkinButton.h"
 
@@ -191,7 +192,7 @@ TEST_F(MainDialogTest, RestingOnRunShowsItsWordOverTheDisplayArea) {
         ASSERT_NE(run, nullptr);
         const Point inside = CenterOf(*run);
         window.DeliverMouse(InputKind::MouseMove, inside, inside);
-        QCursor::setPos(window.Widget().mapToGlobal(QPoint(inside.x, inside.y)));
+        QCursor::setPos(HostWidget::Of(window).mapToGlobal(QPoint(inside.x, inside.y)));
         ASSERT_EQ(window.CursorPos(), inside);
         // The word waits for the pointer to rest 100 ms, timed by the button's own
         // timer, which the window's timer source makes like every other.

@@ -1,6 +1,7 @@
 #include "ui/SkinButton.h"
 
-#include "platform/window/WindowTimers.h"
+#include "platform/qtwindow/HostWidget.h"
+#include "platform/qtwindow/WindowTimers.h"
 #include "tests/window/WindowFixture.h"
 #include "ui/HoverState.h"
 #include "ui/SkinButtonHost.h"
@@ -83,7 +84,7 @@ protected:
 
     // The pointer comes to rest at a client point: the system cursor is there.
     void RestAt(Point client) {
-        QCursor::setPos(window.Widget().mapToGlobal(QPoint(client.x, client.y)));
+        QCursor::setPos(HostWidget::Of(window).mapToGlobal(QPoint(client.x, client.y)));
         ASSERT_EQ(window.CursorPos(), client);
     }
 
@@ -149,13 +150,13 @@ TEST_F(SkinButtonTest, TheHandsCarryTheirHotSpotsAndPlainButtonsKeepTheArrow) {
     window.AddControl(email);
     window.AddControl(reset);
     Move(Point{340, 40});
-    EXPECT_EQ(window.CurrentCursor().QtCursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(window.CurrentCursor().GetShape(), Cursor::Shape::Picture);
     EXPECT_EQ(window.CurrentCursor().HotSpot(), (Point{0, 6}));
     Move(Point{340, 10});
-    EXPECT_EQ(window.CurrentCursor().QtCursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(window.CurrentCursor().GetShape(), Cursor::Shape::Picture);
     EXPECT_EQ(window.CurrentCursor().HotSpot(), (Point{7, 1}));
     Move(Point{280, 95});
-    EXPECT_EQ(window.CurrentCursor().QtCursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(window.CurrentCursor().GetShape(), Cursor::Shape::Arrow);
 }
 
 TEST_F(SkinButtonTest, ConstructionClearsTheShownFlag) {

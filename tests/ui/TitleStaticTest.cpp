@@ -21,9 +21,9 @@ protected:
             return std::intptr_t{1};
         };
         window.MoveTo(Point{200, 150});
-        window.Widget().show();
+        HostWidget::Of(window).show();
     }
-    ~TitleStaticTest() override { window.Widget().hide(); }
+    ~TitleStaticTest() override { HostWidget::Of(window).hide(); }
 
     void Down(Point client) {
         window.DeliverMouse(InputKind::LeftButtonDown, client,

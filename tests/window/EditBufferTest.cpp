@@ -1,5 +1,7 @@
 #include "platform/window/EditBuffer.h"
 
+#include "platform/window/Utf16Text.h"
+
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
@@ -19,9 +21,9 @@ struct EditCase {
 };
 
 const EditCase kCases[] = {
-    {"typing inserts at the caret", "abcd", 2, 2, [](EditBuffer& b) { b.ReplaceSelection("X"); },
+    {"typing inserts at the caret", "abcd", 2, 2, [](EditBuffer& b) { b.ReplaceSelection(u"X"); },
      "abXcd", 3, 3},
-    {"typing replaces the selection", "abcd", 3, 1, [](EditBuffer& b) { b.ReplaceSelection("X"); },
+    {"typing replaces the selection", "abcd", 3, 1, [](EditBuffer& b) { b.ReplaceSelection(u"X"); },
      "aXd", 2, 2},
     {"backspace removes the character before", "abcd", 2, 2, [](EditBuffer& b) { b.Backspace(); },
      "acd", 1, 1},
@@ -52,12 +54,18 @@ const EditCase kCases[] = {
      [](EditBuffer& b) { b.SelectAll(); }, "abcd", 0, 4},
     {"a selection is clamped into the text", "abcd", -5, 99,
      [](EditBuffer& b) { b.SetSelection(b.Anchor(), b.Caret()); }, "abcd", 0, 4},
-    {"set text puts the caret at the start", "abcd", 4, 4, [](EditBuffer& b) { b.SetText("xy"); },
+    {"set text puts the caret at the start", "abcd", 4, 4, [](EditBuffer& b) { b.SetText(u"xy"); },
      "xy", 0, 0},
     {"a word is the run of non-blanks", "ab cd ef", 0, 0, [](EditBuffer& b) { b.SelectWordAt(4); },
      "ab cd ef", 3, 5},
     {"blanks select as a run", "ab   cd", 0, 0, [](EditBuffer& b) { b.SelectWordAt(3); }, "ab   cd",
      2, 5},
+    // Catches a blank test that knows only ASCII: U+3000 ends a word too.
+    {"an ideographic space ends a word", "ab\u3000cd", 0, 0,
+     [](EditBuffer& b) { b.SelectWordAt(4); }, "ab\u3000cd", 3, 5},
+    // Positions count UTF-16 units: a character outside the BMP takes two.
+    {"left from after an emoji stops between its two units", "a\U0001F600", 3, 3,
+     [](EditBuffer& b) { b.MoveLeft(false); }, "a\U0001F600", 2, 2},
 };
 
 class EditBufferCaseTest : public ::testing::TestWithParam<EditCase> {};
@@ -65,10 +73,10 @@ class EditBufferCaseTest : public ::testing::TestWithParam<EditCase> {};
 TEST_P(EditBufferCaseTest, StepLeavesTextCaretAndAnchor) {
     const EditCase& c = GetParam();
     EditBuffer buffer;
-    buffer.SetText(QString::fromLatin1(c.text));
+    buffer.SetText(Utf16FromUtf8(c.text));
     buffer.SetSelection(c.anchor, c.caret);
     c.step(buffer);
-    EXPECT_EQ(buffer.Text().toStdString(), c.expectedText);
+    EXPECT_EQ(Utf8FromUtf16(buffer.Text()), c.expectedText);
     EXPECT_EQ(buffer.Anchor(), c.expectedAnchor);
     EXPECT_EQ(buffer.Caret(), c.expectedCaret);
 }
@@ -86,16 +94,16 @@ INSTANTIATE_TEST_SUITE_P(Steps, EditBufferCaseTest, ::testing::ValuesIn(kCases),
 
 TEST(EditBufferTest, SelectionReadsInTextOrderWhicheverEndTheCaretIsAt) {
     EditBuffer buffer;
-    buffer.SetText("hello");
+    buffer.SetText(u"hello");
     buffer.SetSelection(4, 1);
     EXPECT_EQ(buffer.SelectionStart(), 1);
     EXPECT_EQ(buffer.SelectionEnd(), 4);
-    EXPECT_EQ(buffer.SelectedText().toStdString(), "ell");
+    EXPECT_EQ(buffer.SelectedText(), u"ell");
 }
 
 TEST(EditBufferTest, ReportsWhetherDeletingChangedTheText) {
     EditBuffer buffer;
-    buffer.SetText("a");
+    buffer.SetText(u"a");
     EXPECT_FALSE(buffer.Backspace());
     EXPECT_TRUE(buffer.DeleteForward());
     EXPECT_FALSE(buffer.DeleteForward());

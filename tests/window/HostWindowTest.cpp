@@ -1,13 +1,15 @@
 #include "WindowFixture.h"
 #include "platform/qtgdi/QtFontEngine.h"
+#include "platform/qtwindow/HostWidget.h"
+#include "platform/qtwindow/QtMessageBoxes.h"
 #include "platform/window/BitmapButton.h"
 #include "platform/window/Cursor.h"
 #include "platform/window/EditControl.h"
-#include "platform/window/QtMessageBoxes.h"
 #include "platform/window/StaticControl.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QBuffer>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QTest>
@@ -19,13 +21,12 @@ namespace {
 
 using HostWindowTest = WindowTest;
 
-QImage HandImage() {
-    QImage image(32, 32, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
+Cursor::Picture HandPicture() {
+    Cursor::Picture picture{32, 32, std::vector<std::uint32_t>(32 * 32, 0)};
     for (int y = 0; y < 20; ++y) {
-        image.setPixel(7, y, 0xFF000000u);
+        picture.argb[static_cast<std::size_t>(y * 32 + 7)] = 0xFF000000u;
     }
-    return image;
+    return picture;
 }
 
 TEST_F(HostWindowTest, MovesAndResizesKeepingTheTopLeftCorner) {
@@ -41,11 +42,16 @@ TEST_F(HostWindowTest, MovesAndResizesKeepingTheTopLeftCorner) {
 TEST_F(HostWindowTest, TitleAndIconReachTheQtWindow) {
     window.SetWindowText("3 Ping");
     EXPECT_EQ(window.GetWindowText(), "3 Ping");
-    EXPECT_EQ(window.Widget().windowTitle(), QStringLiteral("3 Ping"));
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::red);
-    window.SetIcon(QIcon(pixmap));
-    EXPECT_FALSE(window.Widget().windowIcon().isNull());
+    EXPECT_EQ(HostWidget::Of(window).windowTitle(), QStringLiteral("3 Ping"));
+    QImage image(16, 16, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray png;
+    QBuffer buffer(&png);
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG"));
+    const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(png.data()),
+                                              static_cast<std::size_t>(png.size()));
+    window.SetIcon({bytes});
+    EXPECT_EQ(HostWidget::Of(window).windowIcon().availableSizes(), QList<QSize>{QSize(16, 16)});
 }
 
 // A caption strip: a press on it drags the window.
@@ -72,7 +78,7 @@ TEST_F(HostWindowTest, APressWhoseButtonIsAlreadyUpStartsNoMove) {
     };
     Caption strip(1016, Rect{48, 0, 280, 24}, true);
     window.AddControl(strip);
-    window.Widget().show();
+    HostWidget::Of(window).show();
     for (const Row& row : rows) {
         SCOPED_TRACE(row.fault);
         window.SetPointerQuery([&row] { return row.heldNow; });
@@ -80,14 +86,14 @@ TEST_F(HostWindowTest, APressWhoseButtonIsAlreadyUpStartsNoMove) {
         EXPECT_EQ(window.IsManualMoveActive(), row.moves);
         window.DeliverMouse(InputKind::LeftButtonUp, Point{60, 10}, Point{260, 160});
     }
-    window.Widget().hide();
+    HostWidget::Of(window).hide();
 }
 
 TEST_F(HostWindowTest, TheCaptionDragMovesTheWindowByHandWhenTheSystemCannot) {
     Caption strip(1016, Rect{48, 0, 280, 24}, true);
     window.AddControl(strip);
     window.MoveTo(Point{200, 150});
-    window.Widget().show();
+    HostWidget::Of(window).show();
     window.DeliverMouse(InputKind::LeftButtonDown, Point{60, 10}, Point{260, 160});
     ASSERT_TRUE(window.IsManualMoveActive());
     window.DeliverMouse(InputKind::MouseMove, Point{70, 15}, Point{270, 165});
@@ -98,13 +104,13 @@ TEST_F(HostWindowTest, TheCaptionDragMovesTheWindowByHandWhenTheSystemCannot) {
     EXPECT_EQ(window.WindowRect().top, 180);
     // The click itself still reached the caption; the drag's messages did not.
     EXPECT_EQ(handler.Lines("command"), (std::vector<std::string>{"command 1016 clicked"}));
-    window.Widget().hide();
+    HostWidget::Of(window).hide();
 }
 
 TEST_F(HostWindowTest, TheDialogChoosesTheCursorOverItselfAndOverPlainControls) {
     EditControl field(1000, Rect{12, 62, 314, 94});
     window.AddControl(field);
-    const Cursor hand = Cursor::FromImage(HandImage(), Point{7, 1});
+    const Cursor hand = Cursor::FromPicture(HandPicture(), Point{7, 1});
     std::vector<std::string> asked;
     handler.setCursor = [&](Point client, int controlId) {
         asked.push_back(RecordingHandler::Text(client) + " " + std::to_string(controlId));
@@ -115,12 +121,12 @@ TEST_F(HostWindowTest, TheDialogChoosesTheCursorOverItselfAndOverPlainControls) 
         return false;
     };
     Move(Point{5, 5});
-    EXPECT_EQ(window.Widget().cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(HostWidget::Of(window).cursor().shape(), Qt::ArrowCursor);
     Move(Point{100, 70});
     EXPECT_TRUE(window.CurrentCursor().SameAs(hand));
-    EXPECT_EQ(window.Widget().cursor().hotSpot(), QPoint(7, 1));
+    EXPECT_EQ(HostWidget::Of(window).cursor().hotSpot(), QPoint(7, 1));
     Move(Point{100, 63});
-    EXPECT_EQ(window.Widget().cursor().shape(), Qt::IBeamCursor);
+    EXPECT_EQ(HostWidget::Of(window).cursor().shape(), Qt::IBeamCursor);
     EXPECT_EQ(asked, (std::vector<std::string>{"5,5 0", "100,70 1000", "100,63 1000"}));
 }
 
@@ -129,7 +135,7 @@ TEST_F(HostWindowTest, AControlCanSetItsOwnCursorWithoutAskingTheDialog) {
     public:
         using BitmapButton::BitmapButton;
         bool OnSetCursor() override {
-            Window()->SetCursor(Cursor::FromImage(HandImage(), Point{0, 6}));
+            Window()->SetCursor(Cursor::FromPicture(HandPicture(), Point{0, 6}));
             return true;
         }
     };
@@ -148,7 +154,7 @@ TEST_F(HostWindowTest, AControlCanSetItsOwnCursorWithoutAskingTheDialog) {
 TEST_F(HostWindowTest, NoCursorQueryWhileAControlHoldsTheCapture) {
     StaticControl target(9, Rect{0, 0, 10, 10}, true);
     window.AddControl(target);
-    window.Widget().show();
+    HostWidget::Of(window).show();
     target.SetCapture();
     int asked = 0;
     handler.setCursor = [&](Point, int) {
@@ -159,54 +165,54 @@ TEST_F(HostWindowTest, NoCursorQueryWhileAControlHoldsTheCapture) {
     EXPECT_EQ(asked, 0);
     target.ShowWindow(false);
     EXPECT_EQ(window.GetCapture(), nullptr);
-    window.Widget().hide();
+    HostWidget::Of(window).hide();
 }
 
 TEST_F(HostWindowTest, QtInputReachesTheControlsThroughTheWidget) {
     EditControl field(1000, Rect{12, 62, 314, 94}, ControlStyle{true, false, true});
     field.SetFont(Font::Create(QtFontEngine{}, "Arial", 21));
     window.AddControl(field);
-    window.Widget().show();
-    QTest::mouseClick(&window.Widget(), Qt::LeftButton, {}, QPoint(100, 70));
+    HostWidget::Of(window).show();
+    QTest::mouseClick(&HostWidget::Of(window), Qt::LeftButton, {}, QPoint(100, 70));
     EXPECT_TRUE(field.HasFocus());
-    QTest::keyClicks(&window.Widget(), QStringLiteral("ab.C"));
-    QTest::keyClick(&window.Widget(), Qt::Key_Backspace);
-    QTest::keyClick(&window.Widget(), Qt::Key_Left, Qt::ShiftModifier);
+    QTest::keyClicks(&HostWidget::Of(window), QStringLiteral("ab.C"));
+    QTest::keyClick(&HostWidget::Of(window), Qt::Key_Backspace);
+    QTest::keyClick(&HostWidget::Of(window), Qt::Key_Left, Qt::ShiftModifier);
     EXPECT_EQ(field.GetWindowText(), "ab.");
     EXPECT_EQ(field.SelectionStart(), 2);
     EXPECT_EQ(field.SelectionEnd(), 3);
-    window.Widget().hide();
+    HostWidget::Of(window).hide();
 }
 
 TEST_F(HostWindowTest, QtDoubleClickReachesTheDialog) {
-    window.Widget().show();
-    QTest::mouseDClick(&window.Widget(), Qt::LeftButton, {}, QPoint(150, 80));
+    HostWidget::Of(window).show();
+    QTest::mouseDClick(&HostWidget::Of(window), Qt::LeftButton, {}, QPoint(150, 80));
     EXPECT_EQ(handler.Lines("double"), (std::vector<std::string>{"double 150,80"}));
-    window.Widget().hide();
+    HostWidget::Of(window).hide();
 }
 
 TEST_F(HostWindowTest, AltF4IsACloseRequest) {
-    window.Widget().show();
-    QTest::keyClick(&window.Widget(), Qt::Key_F4, Qt::AltModifier);
+    HostWidget::Of(window).show();
+    QTest::keyClick(&HostWidget::Of(window), Qt::Key_F4, Qt::AltModifier);
     EXPECT_EQ(handler.Lines("cancel").size(), 1u);
     EXPECT_TRUE(window.HasEnded());
-    window.Widget().hide();
+    HostWidget::Of(window).hide();
 }
 
 TEST_F(HostWindowTest, AHeldSpaceClicksOnceWhenReleased) {
     BitmapButton run(1010, Rect{0, 0, 10, 10}, "RUN", ControlStyle{true, false, true});
     window.AddControl(run);
-    window.Widget().show();
+    HostWidget::Of(window).show();
     run.SetFocus();
-    QTest::keyPress(&window.Widget(), Qt::Key_Space);
+    QTest::keyPress(&HostWidget::Of(window), Qt::Key_Space);
     QKeyEvent repeatRelease(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "),
                             true);
-    QApplication::sendEvent(&window.Widget(), &repeatRelease);
-    QTest::keyPress(&window.Widget(), Qt::Key_Space);
+    QApplication::sendEvent(&HostWidget::Of(window), &repeatRelease);
+    QTest::keyPress(&HostWidget::Of(window), Qt::Key_Space);
     EXPECT_TRUE(handler.Lines("command").empty());
-    QTest::keyRelease(&window.Widget(), Qt::Key_Space);
+    QTest::keyRelease(&HostWidget::Of(window), Qt::Key_Space);
     EXPECT_EQ(handler.Lines("command"), (std::vector<std::string>{"command 1010 clicked"}));
-    window.Widget().hide();
+    HostWidget::Of(window).hide();
 }
 
 TEST_F(HostWindowTest, HighDensityScreensGetEverySurfacePixelScaledWithoutSmoothing) {
@@ -218,7 +224,7 @@ TEST_F(HostWindowTest, HighDensityScreensGetEverySurfacePixelScaledWithoutSmooth
     QImage screen(720, 232, QImage::Format_RGB32);
     screen.setDevicePixelRatio(2.0);
     screen.fill(Qt::white);
-    window.Widget().render(&screen);
+    HostWidget::Of(window).render(&screen);
     for (const QPoint device :
          {QPoint(200, 80), QPoint(201, 80), QPoint(200, 81), QPoint(201, 81)}) {
         EXPECT_EQ(Color::FromPixel(screen.pixel(device)), (Color{250, 128, 1}));
@@ -275,7 +281,7 @@ TEST(QtMessageBoxesTest, OtherMessagesHaveTheirCaptionAndIconAndNoOwner) {
 }
 
 TEST(CursorTest, AHotSpotOutsideThePictureIsMovedOntoIt) {
-    const Cursor cursor = Cursor::FromImage(HandImage(), Point{40, -3});
+    const Cursor cursor = Cursor::FromPicture(HandPicture(), Point{40, -3});
     EXPECT_EQ(cursor.HotSpot(), (Point{31, 0}));
     EXPECT_FALSE(cursor.SameAs(Cursor::Arrow()));
     EXPECT_TRUE(Cursor::Arrow().SameAs(Cursor::Arrow()));

@@ -1,4 +1,5 @@
 #include "WindowFixture.h"
+#include "platform/qtwindow/HostWidget.h"
 #include "platform/window/EditControl.h"
 #include "platform/window/StaticControl.h"
 
@@ -121,11 +122,11 @@ TEST_F(ModalTest, EscapeEndsTheDialogWithCancel) {
     EXPECT_EQ(RunWith([this] { window.DeliverKeyPress(Key::Escape, 0x1B, {}); }), kIdCancel);
     EXPECT_EQ(handler.log.front(), "init");
     EXPECT_EQ(handler.log.back(), "destroy");
-    EXPECT_FALSE(window.Widget().isVisible());
+    EXPECT_FALSE(HostWidget::Of(window).isVisible());
 }
 
 TEST_F(ModalTest, ACloseRequestEndsTheDialogWithCancel) {
-    EXPECT_EQ(RunWith([this] { window.Widget().close(); }), kIdCancel);
+    EXPECT_EQ(RunWith([this] { HostWidget::Of(window).close(); }), kIdCancel);
     EXPECT_EQ(handler.Lines("cancel").size(), 1u);
 }
 
@@ -145,7 +146,7 @@ TEST_F(ModalTest, AHandledCancelKeepsTheDialogRunning) {
 TEST_F(ModalTest, ACloseSeenWhilePumpingEndsTheRunWhenTheHandlerReturns) {
     bool returned = false;
     const int result = RunWith([&] {
-        window.Widget().close();
+        HostWidget::Of(window).close();
         // The handler goes on pumping: the dialog ends only when it returns.
         for (int i = 0; i < 3; ++i) {
             QCoreApplication::processEvents();

@@ -1,5 +1,5 @@
 #include "WindowFixture.h"
-#include "platform/window/QtMessagePump.h"
+#include "platform/qtwindow/QtMessagePump.h"
 #include "platform/window/StaticControl.h"
 
 #include <QAbstractEventDispatcher>

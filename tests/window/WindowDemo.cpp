@@ -3,12 +3,13 @@
 // QT ends it; "--quit-after <ms>" ends it by itself.
 #include "platform/gdi/Font.h"
 #include "platform/qtgdi/QtFontEngine.h"
+#include "platform/qtwindow/QtBeep.h"
+#include "platform/qtwindow/QtTimerSource.h"
+#include "platform/qtwindow/QtWindowSystem.h"
 #include "platform/window/BitmapButton.h"
 #include "platform/window/ClientDc.h"
 #include "platform/window/DialogWindow.h"
 #include "platform/window/EditControl.h"
-#include "platform/window/QtBeep.h"
-#include "platform/window/QtTimerSource.h"
 #include "platform/window/StaticControl.h"
 
 #include <QApplication>
@@ -75,7 +76,8 @@ public:
 private:
     QtBeep beep_;
     QtTimerSource timers_;
-    DialogWindow window_{*this, beep_, timers_};
+    QtWindowSystem windows_;
+    DialogWindow window_{*this, beep_, timers_, windows_};
     EditControl address_{1000, Rect{12, 62, 314, 94}, ControlStyle{true, false, true},
                          EditStyle{EditAlignment::Center}};
     std::vector<std::unique_ptr<BitmapButton>> buttons_ = [] {

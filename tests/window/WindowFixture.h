@@ -1,11 +1,12 @@
 #pragma once
 
 #include "platform/gdi/DeviceContext.h"
+#include "platform/qtwindow/QtTimerSource.h"
+#include "platform/qtwindow/QtWindowSystem.h"
 #include "platform/window/Beep.h"
 #include "platform/window/ClientDc.h"
 #include "platform/window/DialogHandler.h"
 #include "platform/window/DialogWindow.h"
-#include "platform/window/QtTimerSource.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -154,7 +155,8 @@ protected:
     RecordingHandler handler;
     RecordingBeep beep;
     QtTimerSource timers;
-    DialogWindow window{handler, beep, timers};
+    QtWindowSystem windows;
+    DialogWindow window{handler, beep, timers, windows};
 
     void Click(Point point) {
         window.DeliverMouse(InputKind::LeftButtonDown, point, point);

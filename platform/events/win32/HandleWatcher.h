@@ -1,11 +1,11 @@
 #pragma once
 
 #include "platform/events/IoWatcher.h"
+#include "platform/win32/Win32Api.h"
 
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <windows.h>
 
 namespace lumet {
 

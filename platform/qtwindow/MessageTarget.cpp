@@ -1,4 +1,4 @@
-#include "platform/window/MessageTarget.h"
+#include "platform/qtwindow/MessageTarget.h"
 
 #include "platform/window/DialogWindow.h"
 

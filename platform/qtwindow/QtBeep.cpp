@@ -1,4 +1,4 @@
-#include "platform/window/QtBeep.h"
+#include "platform/qtwindow/QtBeep.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "platform/window/QtMessagePump.h"
+#include "platform/qtwindow/QtMessagePump.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

@@ -1,6 +1,6 @@
-#include "platform/window/QtTimerSource.h"
+#include "platform/qtwindow/QtTimerSource.h"
 
-#include "platform/window/WindowTimers.h"
+#include "platform/qtwindow/WindowTimers.h"
 
 #include <utility>
 

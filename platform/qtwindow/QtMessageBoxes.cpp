@@ -1,4 +1,4 @@
-#include "platform/window/QtMessageBoxes.h"
+#include "platform/qtwindow/QtMessageBoxes.h"
 
 #include <QMessageBox>
 

@@ -1,12 +1,20 @@
-#include "platform/window/HostWidget.h"
+#include "platform/qtwindow/HostWidget.h"
 
 #include "platform/qtgdi/BitmapImage.h"
+#include "platform/qtwindow/LeftButtonHeld.h"
 #include "platform/window/DialogWindow.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QCursor>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
+#include <QScreen>
 #include <QWindow>
 #include <cmath>
 
@@ -45,6 +53,8 @@ Key KeyOf(int qtKey) {
         return Key::End;
     case Qt::Key_Space:
         return Key::Space;
+    case Qt::Key_F1:
+        return Key::F1;
     default:
         return Key::Other;
     }
@@ -80,6 +90,7 @@ char32_t CharacterOf(const QKeyEvent* event, Key key, const KeyModifiers& modifi
     case Key::Down:
     case Key::Home:
     case Key::End:
+    case Key::F1:
         return 0;
     default:
         break;
@@ -96,6 +107,23 @@ char32_t CharacterOf(const QKeyEvent* event, Key key, const KeyModifiers& modifi
     return characters.isEmpty() ? 0 : static_cast<char32_t>(characters.front());
 }
 
+QCursor QtCursorOf(const Cursor& cursor) {
+    switch (cursor.GetShape()) {
+    case Cursor::Shape::IBeam:
+        return QCursor(Qt::IBeamCursor);
+    case Cursor::Shape::Picture: {
+        const Cursor::Picture& picture = *cursor.GetPicture();
+        // The image only borrows the words; the pixmap made from it copies them.
+        const QImage image(reinterpret_cast<const uchar*>(picture.argb.data()), picture.width,
+                           picture.height, picture.width * 4, QImage::Format_ARGB32);
+        return QCursor(QPixmap::fromImage(image), cursor.HotSpot().x, cursor.HotSpot().y);
+    }
+    case Cursor::Shape::Arrow:
+        break;
+    }
+    return QCursor(Qt::ArrowCursor);
+}
+
 Point Floor(const QPointF& point) {
     return Point{static_cast<int>(std::floor(point.x())), static_cast<int>(std::floor(point.y()))};
 }
@@ -103,7 +131,7 @@ Point Floor(const QPointF& point) {
 } // namespace
 
 HostWidget::HostWidget(DialogWindow& window)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), window_(window) {
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), window_(window), target_(window) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);
@@ -114,6 +142,90 @@ HostWidget::HostWidget(DialogWindow& window)
         caretOn_ = !caretOn_;
         update();
     });
+}
+
+HostWidget& HostWidget::Of(DialogWindow& window) {
+    return static_cast<HostWidget&>(window.Host());
+}
+
+void HostWidget::Show() {
+    show();
+    raise();
+    activateWindow();
+}
+
+Rect HostWidget::Geometry() const {
+    const QRect placed = geometry();
+    return Rect{placed.left(), placed.top(), placed.left() + placed.width(),
+                placed.top() + placed.height()};
+}
+
+bool HostWidget::StartSystemMove() {
+    QWindow* const handle = windowHandle();
+    return handle != nullptr && handle->startSystemMove();
+}
+
+void HostWidget::SetTitle(std::string_view title) {
+    setWindowTitle(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
+}
+
+void HostWidget::SetIcon(const std::vector<std::span<const std::uint8_t>>& pngImages) {
+    QIcon icon;
+    for (const std::span<const std::uint8_t> png : pngImages) {
+        QPixmap pixmap;
+        if (pixmap.loadFromData(png.data(), static_cast<uint>(png.size()), "PNG")) {
+            icon.addPixmap(pixmap);
+        }
+    }
+    setWindowIcon(icon);
+}
+
+void HostWidget::SetCursor(const Cursor& cursor) {
+    setCursor(QtCursorOf(cursor));
+}
+
+Point HostWidget::PointerPosition() const {
+    const QPoint client = mapFromGlobal(QCursor::pos());
+    return Point{client.x(), client.y()};
+}
+
+std::optional<bool> HostWidget::LeftButtonHeld() const {
+    return LeftButtonHeldNow();
+}
+
+Rect HostWidget::ScreenRect() const {
+    const QScreen* const screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return {};
+    }
+    const QRect area = screen->geometry();
+    return Rect{area.left(), area.top(), area.left() + area.width(), area.top() + area.height()};
+}
+
+void HostWidget::SetClipboardText(const std::string& utf8) {
+    if (QGuiApplication::clipboard() != nullptr) {
+        QGuiApplication::clipboard()->setText(QString::fromStdString(utf8));
+    }
+}
+
+std::string HostWidget::ClipboardText() const {
+    return QGuiApplication::clipboard() != nullptr
+               ? QGuiApplication::clipboard()->text().toStdString()
+               : std::string();
+}
+
+void HostWidget::RunModalLoop() {
+    QEventLoop loop;
+    QEventLoop* const outer = modalLoop_;
+    modalLoop_ = &loop;
+    loop.exec();
+    modalLoop_ = outer;
+}
+
+void HostWidget::ExitModalLoop() {
+    if (modalLoop_ != nullptr) {
+        modalLoop_->exit(0);
+    }
 }
 
 void HostWidget::UpdateScreen(const Rect& area) {

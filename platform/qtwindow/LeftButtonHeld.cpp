@@ -1,4 +1,4 @@
-#include "platform/window/PointerState.h"
+#include "platform/qtwindow/LeftButtonHeld.h"
 
 #include <QGuiApplication>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "platform/window/WindowTimers.h"
+#include "platform/qtwindow/WindowTimers.h"
 
 #include <QTimerEvent>
 #include <algorithm>

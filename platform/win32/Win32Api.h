@@ -1,0 +1,14 @@
+#pragma once
+
+// <windows.h> for code that also sees the window and drawing layers. The system's
+// A/W name macros would rename our own methods of the same names (so that
+// DialogWindow::PostMessage became PostMessageA at one call and not at its
+// definition); code here calls the W functions by their full names instead.
+#include <windows.h>
+
+#undef DrawText
+#undef GetWindowText
+#undef PostMessage
+#undef SendMessage
+#undef SetWindowText
+#undef TextOut
