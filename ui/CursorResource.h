@@ -6,7 +6,7 @@ namespace lumet {
 
 // A cursor resource by number (160, 161, 162): the embedded picture cursors/<id>.png with
 // the hot spot that cursors/cursors.json gives it. The arrow when the resource or
-// its entry is missing. Needs a QGuiApplication.
+// its entry is missing.
 Cursor LoadCursorResource(int id);
 
 } // namespace lumet

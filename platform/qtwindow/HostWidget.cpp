@@ -112,11 +112,12 @@ QCursor QtCursorOf(const Cursor& cursor) {
     case Cursor::Shape::IBeam:
         return QCursor(Qt::IBeamCursor);
     case Cursor::Shape::Picture: {
-        const Cursor::Picture& picture = *cursor.GetPicture();
-        // The image only borrows the words; the pixmap made from it copies them.
-        const QImage image(reinterpret_cast<const uchar*>(picture.argb.data()), picture.width,
-                           picture.height, picture.width * 4, QImage::Format_ARGB32);
-        return QCursor(QPixmap::fromImage(image), cursor.HotSpot().x, cursor.HotSpot().y);
+        const std::span<const std::uint8_t> png = cursor.Png();
+        QPixmap pixmap;
+        if (pixmap.loadFromData(png.data(), static_cast<uint>(png.size()), "PNG")) {
+            return QCursor(pixmap, cursor.HotSpot().x, cursor.HotSpot().y);
+        }
+        break;
     }
     case Cursor::Shape::Arrow:
         break;

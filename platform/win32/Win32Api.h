@@ -6,8 +6,14 @@
 // definition); code here calls the W functions by their full names instead.
 #include <windows.h>
 
+#undef CreateFont
 #undef DrawText
+#undef FindResource
+#undef GetObject
 #undef GetWindowText
+#undef LoadBitmap
+#undef LoadCursor
+#undef LoadIcon
 #undef PostMessage
 #undef SendMessage
 #undef SetWindowText

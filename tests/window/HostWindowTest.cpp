@@ -21,12 +21,21 @@ namespace {
 
 using HostWindowTest = WindowTest;
 
-Cursor::Picture HandPicture() {
-    Cursor::Picture picture{32, 32, std::vector<std::uint32_t>(32 * 32, 0)};
+std::vector<std::uint8_t> PngOf(const QImage& image) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return std::vector<std::uint8_t>(png.begin(), png.end());
+}
+
+std::vector<std::uint8_t> HandPng() {
+    QImage image(32, 32, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
     for (int y = 0; y < 20; ++y) {
-        picture.argb[static_cast<std::size_t>(y * 32 + 7)] = 0xFF000000u;
+        image.setPixel(7, y, 0xFF000000u);
     }
-    return picture;
+    return PngOf(image);
 }
 
 TEST_F(HostWindowTest, MovesAndResizesKeepingTheTopLeftCorner) {
@@ -45,12 +54,8 @@ TEST_F(HostWindowTest, TitleAndIconReachTheQtWindow) {
     EXPECT_EQ(HostWidget::Of(window).windowTitle(), QStringLiteral("3 Ping"));
     QImage image(16, 16, QImage::Format_RGB32);
     image.fill(Qt::red);
-    QByteArray png;
-    QBuffer buffer(&png);
-    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG"));
-    const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(png.data()),
-                                              static_cast<std::size_t>(png.size()));
-    window.SetIcon({bytes});
+    const std::vector<std::uint8_t> png = PngOf(image);
+    window.SetIcon({png});
     EXPECT_EQ(HostWidget::Of(window).windowIcon().availableSizes(), QList<QSize>{QSize(16, 16)});
 }
 
@@ -110,7 +115,7 @@ TEST_F(HostWindowTest, TheCaptionDragMovesTheWindowByHandWhenTheSystemCannot) {
 TEST_F(HostWindowTest, TheDialogChoosesTheCursorOverItselfAndOverPlainControls) {
     EditControl field(1000, Rect{12, 62, 314, 94});
     window.AddControl(field);
-    const Cursor hand = Cursor::FromPicture(HandPicture(), Point{7, 1});
+    const Cursor hand = Cursor::FromPng(HandPng(), Point{7, 1});
     std::vector<std::string> asked;
     handler.setCursor = [&](Point client, int controlId) {
         asked.push_back(RecordingHandler::Text(client) + " " + std::to_string(controlId));
@@ -135,7 +140,7 @@ TEST_F(HostWindowTest, AControlCanSetItsOwnCursorWithoutAskingTheDialog) {
     public:
         using BitmapButton::BitmapButton;
         bool OnSetCursor() override {
-            Window()->SetCursor(Cursor::FromPicture(HandPicture(), Point{0, 6}));
+            Window()->SetCursor(Cursor::FromPng(HandPng(), Point{0, 6}));
             return true;
         }
     };
@@ -281,10 +286,39 @@ TEST(QtMessageBoxesTest, OtherMessagesHaveTheirCaptionAndIconAndNoOwner) {
 }
 
 TEST(CursorTest, AHotSpotOutsideThePictureIsMovedOntoIt) {
-    const Cursor cursor = Cursor::FromPicture(HandPicture(), Point{40, -3});
+    const Cursor cursor = Cursor::FromPng(HandPng(), Point{40, -3});
+    EXPECT_EQ(cursor.GetShape(), Cursor::Shape::Picture);
     EXPECT_EQ(cursor.HotSpot(), (Point{31, 0}));
     EXPECT_FALSE(cursor.SameAs(Cursor::Arrow()));
     EXPECT_TRUE(Cursor::Arrow().SameAs(Cursor::Arrow()));
+}
+
+TEST(CursorTest, OnlyAPngFileOfACursorsSizeMakesAPicture) {
+    const std::vector<std::uint8_t> hand = HandPng();
+    std::vector<std::uint8_t> badSignature = hand;
+    badSignature[1] = 'Q';
+    std::vector<std::uint8_t> noHeader = hand;
+    noHeader[12] = 'X';
+    const std::vector<std::uint8_t> huge = PngOf(QImage(300, 20, QImage::Format_ARGB32));
+    const std::vector<std::uint8_t> truncated(hand.begin(), hand.begin() + 20);
+    const struct {
+        const char* fault;
+        std::span<const std::uint8_t> bytes;
+        Cursor::Shape shape;
+    } rows[] = {
+        {"a PNG cursor refused", hand, Cursor::Shape::Picture},
+        {"any bytes taken for a picture", badSignature, Cursor::Shape::Arrow},
+        {"a file without its header chunk read for a size", noHeader, Cursor::Shape::Arrow},
+        {"a picture no system shows as a cursor accepted", huge, Cursor::Shape::Arrow},
+        {"a header read past the end of the bytes", truncated, Cursor::Shape::Arrow},
+        {"nothing taken for a picture", {}, Cursor::Shape::Arrow},
+    };
+    for (const auto& row : rows) {
+        const Cursor cursor = Cursor::FromPng(row.bytes, Point{0, 0});
+        EXPECT_EQ(cursor.GetShape(), row.shape) << row.fault;
+        EXPECT_EQ(cursor.Png().size(), row.shape == Cursor::Shape::Picture ? hand.size() : 0)
+            << row.fault;
+    }
 }
 
 } // namespace

@@ -78,39 +78,18 @@ HICON IconFromPng(std::span<const std::uint8_t> png, int size) {
                                     TRUE, 0x00030000, size, size, LR_DEFAULTCOLOR);
 }
 
-HCURSOR CursorFromPicture(const Cursor::Picture& picture, Point hotSpot) {
-    BITMAPV5HEADER header{};
-    header.bV5Size = sizeof(header);
-    header.bV5Width = picture.width;
-    header.bV5Height = -picture.height;
-    header.bV5Planes = 1;
-    header.bV5BitCount = 32;
-    header.bV5Compression = BI_BITFIELDS;
-    header.bV5RedMask = 0x00FF0000;
-    header.bV5GreenMask = 0x0000FF00;
-    header.bV5BlueMask = 0x000000FF;
-    header.bV5AlphaMask = 0xFF000000;
-    void* bits = nullptr;
-    HDC screen = GetDC(nullptr);
-    HBITMAP color = CreateDIBSection(screen, reinterpret_cast<const BITMAPINFO*>(&header),
-                                     DIB_RGB_COLORS, &bits, nullptr, 0);
-    ReleaseDC(nullptr, screen);
-    if (color == nullptr) {
-        return nullptr;
-    }
-    // The alpha channel decides the shape; the mask only has to exist.
-    std::memcpy(bits, picture.argb.data(), picture.argb.size() * sizeof(std::uint32_t));
-    HBITMAP mask = CreateBitmap(picture.width, picture.height, 1, 1, nullptr);
-    ICONINFO info{};
-    info.fIcon = FALSE;
-    info.xHotspot = static_cast<DWORD>(hotSpot.x);
-    info.yHotspot = static_cast<DWORD>(hotSpot.y);
-    info.hbmMask = mask;
-    info.hbmColor = color;
-    HCURSOR cursor = CreateIconIndirect(&info);
-    DeleteObject(mask);
-    DeleteObject(color);
-    return cursor;
+HCURSOR CursorFromPng(const Cursor& cursor) {
+    // A cursor resource is its hot spot, two 16-bit words, then the image; since
+    // Vista the image may be a whole PNG file.
+    const std::span<const std::uint8_t> png = cursor.Png();
+    std::vector<BYTE> resource(4 + png.size());
+    const auto x = static_cast<std::uint16_t>(cursor.HotSpot().x);
+    const auto y = static_cast<std::uint16_t>(cursor.HotSpot().y);
+    std::memcpy(resource.data(), &x, 2);
+    std::memcpy(resource.data() + 2, &y, 2);
+    std::memcpy(resource.data() + 4, png.data(), png.size());
+    return CreateIconFromResourceEx(resource.data(), static_cast<DWORD>(resource.size()), FALSE,
+                                    0x00030000, cursor.Width(), cursor.Height(), LR_DEFAULTCOLOR);
 }
 
 } // namespace
@@ -209,11 +188,9 @@ void Win32HostWindow::ReleasePointer() {
 
 void Win32HostWindow::SetCursor(const Cursor& cursor) {
     cursor_ = cursor;
-    if (const Cursor::Picture* const picture = cursor.GetPicture()) {
-        if (cursors_.count(picture) == 0) {
-            cursors_.emplace(picture,
-                             MadeCursor{cursor, CursorFromPicture(*picture, cursor.HotSpot())});
-        }
+    const std::uint8_t* const picture = cursor.Png().data();
+    if (picture != nullptr && cursors_.count(picture) == 0) {
+        cursors_.emplace(picture, MadeCursor{cursor, CursorFromPng(cursor)});
     }
     ApplyCursor();
 }
@@ -222,7 +199,7 @@ void Win32HostWindow::ApplyCursor() const {
     HCURSOR shape = SystemCursor(IDC_ARROW);
     if (cursor_.GetShape() == Cursor::Shape::IBeam) {
         shape = SystemCursor(IDC_IBEAM);
-    } else if (const Cursor::Picture* const picture = cursor_.GetPicture()) {
+    } else if (const std::uint8_t* const picture = cursor_.Png().data()) {
         const auto made = cursors_.find(picture);
         if (made != cursors_.end() && made->second.handle != nullptr) {
             shape = made->second.handle;

@@ -85,7 +85,7 @@ private:
         Cursor keep;
         HCURSOR handle = nullptr;
     };
-    std::map<const Cursor::Picture*, MadeCursor> cursors_;
+    std::map<const std::uint8_t*, MadeCursor> cursors_;
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;
 };
