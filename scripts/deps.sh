@@ -7,7 +7,7 @@ build_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libxcb1-dev fonts-
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev iproute2 iputils-ping xvfb xdotool imagemagick libcap2-bin procps passwd appstream desktop-file-utils man-db clang-format)
 package_packages=(dpkg-dev file)
 # The Windows build: the cross compiler, GoogleTest's sources and Wine to run tests.
-windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine wine64 fonts-wine xvfb)
+windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine wine64 fonts-wine xvfb xdotool imagemagick)
 
 packages=("${build_packages[@]}")
 case "${1:-build}" in

@@ -40,7 +40,7 @@ public:
     AddressEdit(int id, const Rect& rect, ControlStyle style = {}, EditStyle editStyle = {});
 
     // Creates `nameFont` and `dottedFont`; once, for the address field, during dialog
-    // initialisation (needs a QGuiApplication).
+    // initialisation.
     void CreateFonts(const FontEngine& engine);
     const Font& NameFont() const { return nameFont_; }
     const Font& DottedFont() const { return dottedFont_; }

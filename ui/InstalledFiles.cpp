@@ -2,7 +2,6 @@
 
 #include "ui/ProgramDirectory.h"
 
-#include <QStandardPaths>
 #include <system_error>
 
 namespace lumet {
@@ -14,9 +13,7 @@ constexpr const char* kDataFromProgram = LUMET_DATA_FROM_BINDIR;
 constexpr const char* kUserFolderName = "Lumet";
 } // namespace
 
-FilePlaces PrepareFilePlaces(MessageBoxes& messages) {
-    const std::filesystem::path documents =
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+FilePlaces PrepareFilePlaces(MessageBoxes& messages, const std::filesystem::path& documents) {
     const InstallFacts facts{LocateProgramDirectory(), kDataFromProgram,
                              documents.empty() ? documents : documents / kUserFolderName};
     FilePlaces places = LocateFilePlaces(facts, [](const std::filesystem::path& path) {

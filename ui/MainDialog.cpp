@@ -2,19 +2,13 @@
 
 #include "app/MainDialogTemplate.h"
 #include "app/SettingsStore.h"
-#include "platform/export/QtClipboard.h"
-#include "platform/export/QtPrinter.h"
-#include "platform/export/QtTextViewer.h"
-#include "platform/export/XdgMailHandOff.h"
 #include "platform/gdi/Font.h"
-#include "platform/qtwindow/HostWidget.h"
 #include "platform/window/ClientDc.h"
 #include "report/ReportInputs.h"
 #include "res/ResourceIds.h"
 #include "res/Resources.h"
 #include "ui/ProgramDirectory.h"
 
-#include <QWidget>
 #include <algorithm>
 
 namespace lumet {
@@ -58,29 +52,13 @@ std::vector<std::span<const std::uint8_t>> WindowIcon() {
 
 } // namespace
 
-struct MainDialog::QtExports {
-    QtPrinter printer;
-    XdgMailHandOff mail;
-    QtClipboard clipboard;
-    QtTextViewer viewer;
-};
-
-ExportServices MainDialog::ExportsOf(const MainDialogServices& services,
-                                     std::unique_ptr<QtExports>& made) {
-    if (services.exports) {
-        return *services.exports;
-    }
-    made = std::make_unique<QtExports>();
-    return ExportServices{made->printer, made->mail, made->clipboard, made->viewer};
-}
-
 MainDialog::MainDialog(MainDialogServices services, const std::vector<std::uint8_t>& dialogTemplate)
     : services_(std::move(services)), template_(UsableTemplate(dialogTemplate)),
       window_(*this, services_.beep, services_.timers, services_.windows),
       controls_(window_, template_, hover_, *this),
       exchange_(controls_, target_, fields_, services_.messages),
       engine_(services_.echo, services_.resolver),
-      report_(*this, *this, services_.messages, ExportsOf(services_, qtExports_)),
+      report_(*this, *this, services_.messages, services_.exports),
       panels_(window_, buffers_, controls_, exchange_, hover_, settings_, fields_, services_.clock,
               report_),
       addressZone_(window_, controls_.AddressField(), *this),
@@ -117,7 +95,7 @@ void MainDialog::MinimizeWindow() {
 }
 
 void MainDialog::ShowHelp() {
-    services_.help.Open(services_.helpFile, &HostWidget::Of(window_));
+    services_.help.Open(services_.helpFile, &window_.Host());
 }
 
 bool MainDialog::OnInitDialog() {

@@ -33,8 +33,6 @@
 #include <string>
 #include <vector>
 
-class QWidget;
-
 namespace lumet {
 
 // The program's only window: the skinned dialog of template 102 with its buttons,
@@ -141,13 +139,7 @@ private:
     void OnClicked(int controlId);
     void EnableControl(int id, bool enable);
 
-    // The Qt export services, made when the caller hands in none.
-    struct QtExports;
-    static ExportServices ExportsOf(const MainDialogServices& services,
-                                    std::unique_ptr<QtExports>& made);
-
     MainDialogServices services_;
-    std::unique_ptr<QtExports> qtExports_;
     DialogTemplate template_;
     PingSettings settings_;
     TargetStrings target_;

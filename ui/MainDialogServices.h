@@ -9,12 +9,11 @@
 #include "platform/net/Resolver.h"
 #include "platform/profile/Profile.h"
 #include "platform/window/Beep.h"
+#include "platform/window/HelpViewer.h"
 #include "platform/window/WindowSystem.h"
 #include "ui/ExportServices.h"
-#include "ui/HelpViewer.h"
 
 #include <filesystem>
-#include <optional>
 
 namespace lumet {
 
@@ -32,11 +31,10 @@ struct MainDialogServices {
     MessageBoxes& messages;
     Beep& beep;
     HelpViewer& help;
+    // Printing, mail, clipboard and text windows of the report.
+    ExportServices exports;
     std::filesystem::path serverListFile{"random.lst"};
     std::filesystem::path helpFile{"lumet.hlp"};
-    // Printing, mail, clipboard and text windows of the report; without them the
-    // dialog uses Qt's and xdg-email.
-    std::optional<ExportServices> exports{};
 };
 
 } // namespace lumet

@@ -1,5 +1,5 @@
 #include "tests/ui/MainDialogFixture.h"
-#include "ui/App.h"
+#include "ui/RunMainDialog.h"
 
 #include <QDir>
 
@@ -26,7 +26,7 @@ protected:
             Settle();
             script(made);
         });
-        return App::RunDialog(made);
+        return RunMainDialog(made);
     }
 };
 

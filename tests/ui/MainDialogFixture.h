@@ -1,8 +1,10 @@
 #pragma once
 
 #include "app/MainDialogTemplate.h"
+#include "platform/export/QtExports.h"
 #include "platform/profile/QSettingsProfile.h"
 #include "platform/qtgdi/QtFontEngine.h"
+#include "platform/qtwindow/QtHelpViewer.h"
 #include "platform/qtwindow/QtWindowSystem.h"
 #include "platform/window/Beep.h"
 #include "platform/window/ClientDc.h"
@@ -13,7 +15,6 @@
 #include "tests/support/RecordingMessageBoxes.h"
 #include "tests/support/ScriptedIcmpEcho.h"
 #include "tests/ui/FakeTimeMessagePump.h"
-#include "ui/HelpViewer.h"
 #include "ui/MainDialog.h"
 
 #include <QCoreApplication>
@@ -55,11 +56,19 @@ protected:
     FakeResolver resolver{schedule};
     RecordingMessageBoxes messages;
     CountingBeep beep;
-    HelpViewer help{messages};
+    QtHelpViewer help{messages};
     std::unique_ptr<QSettingsProfile> profile;
     std::unique_ptr<MainDialog> dialog;
     // The report's export services; without them the dialog makes the Qt ones.
     std::optional<ExportServices> exports;
+    QtExports qtExports;
+
+    // The recorders a test handed in, else the ones the program uses.
+    ExportServices ChosenExports() {
+        return exports ? *exports
+                       : ExportServices{qtExports.printer, qtExports.mail, qtExports.clipboard,
+                                        qtExports.viewer};
+    }
 
     void SetUp() override {
         WriteFile("random.lst", "127.0.0.1\n");
@@ -84,12 +93,9 @@ protected:
     MainDialog& Make() {
         profile = std::make_unique<QSettingsProfile>(profilePath);
         MainDialogServices services{echo,  resolver, clock,    pump, timers, windows,
-                                    fonts, *profile, messages, beep, help};
+                                    fonts, *profile, messages, beep, help,   ChosenExports()};
         services.serverListFile = PathOf(QStringLiteral("random.lst"));
         services.helpFile = PathOf(QStringLiteral("lumet.hlp"));
-        if (exports) {
-            services.exports.emplace(*exports);
-        }
         dialog = std::make_unique<MainDialog>(services, MainDialogTemplate::Bytes());
         return *dialog;
     }

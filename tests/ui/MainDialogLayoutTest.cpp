@@ -140,7 +140,7 @@ TEST_F(MainDialogTest, StoredPositionPlacesTheWindow) {
 TEST_F(MainDialogTest, UnusableTemplateBytesGiveTheBuiltInWindow) {
     profile = std::make_unique<QSettingsProfile>(profilePath);
     MainDialogServices services{echo,  resolver, clock,    pump, timers, windows,
-                                fonts, *profile, messages, beep, help};
+                                fonts, *profile, messages, beep, help,   ChosenExports()};
     services.serverListFile = PathOf(QStringLiteral("random.lst"));
     dialog = std::make_unique<MainDialog>(services, std::vector<std::uint8_t>{1, 2, 3});
     EXPECT_NE(dialog->Controls().Find(Id::kQuitButton), nullptr);

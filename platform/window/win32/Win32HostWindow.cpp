@@ -345,9 +345,9 @@ void Win32HostWindow::Paint() {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    SetDIBitsToDevice(
-        dc, 0, 0, static_cast<DWORD>(pixels.Width()), static_cast<DWORD>(window_.ClientHeight()), 0,
-        0, 0, static_cast<UINT>(pixels.Height()), pixels.Pixels().data(), &info, DIB_RGB_COLORS);
+    const int height = window_.ClientHeight();
+    StretchDIBits(dc, 0, 0, pixels.Width(), height, 0, 0, pixels.Width(), height,
+                  pixels.Pixels().data(), &info, DIB_RGB_COLORS, SRCCOPY);
     const std::optional<Rect> caret = window_.Caret();
     if (caretOn_ && caret) {
         PatBlt(dc, caret->left, caret->top, caret->Width(), caret->Height(), DSTINVERT);

@@ -13,7 +13,7 @@ namespace lumet {
 class DialogWindow;
 
 // A DialogWindow's top-level window on Windows: a popup without frame whose client
-// area shows the window surface through SetDIBitsToDevice. Input, close and
+// area shows the window surface through StretchDIBits. Input, close and
 // expose go to the DialogWindow; posted messages and paint-pass requests share one
 // queue, so each is handled after everything posted before it, also inside a nested
 // loop such as a message box's. The modal loop is the thread's Win32EventLoop, so

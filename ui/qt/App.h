@@ -8,8 +8,6 @@
 
 namespace lumet {
 
-class MainDialog;
-
 // The program's outer frame: names the settings profile after the application,
 // checks the display, runs the main dialog modally and ends the way the dialog ended.
 // A QApplication must exist and the resources must be registered.
@@ -21,11 +19,6 @@ public:
 
     // The start-up sequence and the modal run; returns the process's exit code.
     int Run();
-
-    // The modal run of a made dialog and its end: a Cancel end (Escape, the window
-    // manager's close) saves the settings as QT does, any other end saves nothing.
-    // Returns the exit code.
-    static int RunDialog(MainDialog& dialog);
 
     // What the display check needs to know of the primary screen.
     static DisplayMetrics ScreenMetrics();

@@ -1,7 +1,7 @@
 #include "app/ApplicationName.h"
 #include "app/ScaleFactor.h"
 #include "platform/icmp/GrantedPrivileges.h"
-#include "ui/App.h"
+#include "ui/qt/App.h"
 
 #include <QApplication>
 #include <cstdio>

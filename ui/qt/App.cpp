@@ -1,23 +1,26 @@
-#include "ui/App.h"
+#include "ui/qt/App.h"
 
 #include "app/MainDialogTemplate.h"
 #include "platform/clock/SystemClock.h"
 #include "platform/events/QtIoWatcher.h"
+#include "platform/export/QtExports.h"
 #include "platform/icmp/LinuxIcmpEcho.h"
 #include "platform/net/SystemResolver.h"
 #include "platform/profile/QSettingsProfile.h"
 #include "platform/qtgdi/QtFontEngine.h"
 #include "platform/qtwindow/QtBeep.h"
+#include "platform/qtwindow/QtHelpViewer.h"
 #include "platform/qtwindow/QtMessageBoxes.h"
 #include "platform/qtwindow/QtMessagePump.h"
 #include "platform/qtwindow/QtTimerSource.h"
 #include "platform/qtwindow/QtWindowSystem.h"
-#include "ui/HelpViewer.h"
 #include "ui/InstalledFiles.h"
 #include "ui/MainDialog.h"
+#include "ui/RunMainDialog.h"
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStandardPaths>
 #include <utility>
 
 namespace lumet {
@@ -42,22 +45,20 @@ int App::Run() {
     QtTimerSource timers;
     const QtFontEngine fonts;
     QtBeep beep;
-    HelpViewer help(messages);
-    const FilePlaces places = PrepareFilePlaces(messages);
+    QtHelpViewer help(messages);
+    const FilePlaces places = PrepareFilePlaces(
+        messages,
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString());
     QtWindowSystem windows;
+    QtExports exports;
     MainDialog dialog(MainDialogServices{echo, resolver, clock, pump, timers, windows, fonts,
-                                         profile, messages, beep, help, places.serverListFile,
-                                         places.helpFile},
+                                         profile, messages, beep, help,
+                                         ExportServices{exports.printer, exports.mail,
+                                                        exports.clipboard, exports.viewer},
+                                         places.serverListFile, places.helpFile},
                       dialogTemplate);
     messages.SetOwner(&HostWidget::Of(dialog.Window()));
-    return RunDialog(dialog);
-}
-
-int App::RunDialog(MainDialog& dialog) {
-    if (dialog.RunModal() == kIdCancel) {
-        dialog.SaveAndExit();
-    }
-    return dialog.ExitCode();
+    return RunMainDialog(dialog);
 }
 
 DisplayMetrics App::ScreenMetrics() {

@@ -1,25 +1,22 @@
 #pragma once
 
 #include "platform/dialogs/MessageBoxes.h"
+#include "platform/window/HostWindow.h"
 
-#include <QPointer>
-#include <QString>
 #include <filesystem>
-
-class QDialog;
-class QTextEdit;
-class QWidget;
+#include <string>
 
 namespace lumet {
 
 // The program's help window: a small reader for the plain-text help file. It stays
-// open beside the main window and is reused by the next request.
+// open beside the main window and is reused by the next request. Each window
+// system shows the text its own way.
 class HelpViewer {
 public:
     static constexpr const char* kCaption = "Lumet Help";
 
     explicit HelpViewer(MessageBoxes& messages) : messages_(messages) {}
-    ~HelpViewer();
+    virtual ~HelpViewer() = default;
 
     HelpViewer(const HelpViewer&) = delete;
     HelpViewer& operator=(const HelpViewer&) = delete;
@@ -28,18 +25,15 @@ public:
     // it and closes with it. A file that cannot be read is reported in a message box
     // that names the file and the directory it was looked for in. Returns whether the
     // viewer shows the file.
-    bool Open(const std::filesystem::path& file, QWidget* owner);
+    bool Open(const std::filesystem::path& file, HostWindow* owner);
 
-    bool IsShown() const;
-    QString Text() const;
-    QWidget* Owner() const;
+protected:
+    // The text is UTF-8 with lines ending in "\n". The window shown before is
+    // reused when its owner is the same.
+    virtual void Show(const std::string& text, HostWindow* owner) = 0;
 
 private:
-    void Create(QWidget* owner);
-
     MessageBoxes& messages_;
-    QPointer<QDialog> dialog_;
-    QPointer<QTextEdit> text_;
 };
 
 } // namespace lumet
