@@ -57,21 +57,6 @@ INSTANTIATE_TEST_SUITE_P(
                 {0x80, 0x1FF, 0x200},
                 {1}}));
 
-TEST(ConsoleTimers, ATimerKilledByAnEarlierTickDoesNotTick) {
-    test::FakeClock clock;
-    ConsoleTimers timers(clock);
-    timers.Set(1, 100);
-    timers.Set(2, 100);
-    clock.nowMs = 100;
-    std::vector<int> ticks;
-    timers.TickDue([&](int id) {
-        ticks.push_back(id);
-        timers.Kill(id == 1 ? 2 : 1);
-    });
-    EXPECT_EQ(ticks, std::vector<int>{1});
-    EXPECT_FALSE(timers.IsRunning(2));
-}
-
 struct WaitRow {
     const char* fault;
     std::vector<std::pair<int, std::uint32_t>> timers;
