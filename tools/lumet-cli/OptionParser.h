@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace lumet::cli {
@@ -57,7 +58,7 @@ public:
     const std::vector<std::string>& Arguments() const { return arguments_; }
 
     // "Usage: <usageName> [options] <syntax>...", the description, then each option
-    // and argument beside its description, wrapped to fit 79 columns.
+    // and argument beside its description, laid out by HelpColumns.
     std::string HelpText(std::string_view usageName, std::string_view description) const;
 
 private:
