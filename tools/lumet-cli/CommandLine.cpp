@@ -1,12 +1,11 @@
 #include "tools/lumet-cli/CommandLine.h"
 
 #include "app/Version.h"
+#include "tools/lumet-cli/OptionParser.h"
 
-#include <QCommandLineParser>
-#include <QCoreApplication>
-#include <QStringList>
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <string_view>
 
@@ -75,32 +74,11 @@ bool Takes(std::string_view commands, std::string_view command) {
     return padded.find(" " + std::string(command) + " ") != std::string::npos;
 }
 
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string Std(const QString& text) {
-    return text.toStdString();
-}
-
-const QCommandLineOption kHelp({"h", "help"}, "Shows this help.");
-const QCommandLineOption kVersion({"V", "version"}, "Shows the version.");
-const QCommandLineOption kSave("save", "Keeps the settings used in the profile.");
-const QCommandLineOption kFormat("format", "text (the default), or json: one object a line.",
-                                 "FORMAT", "text");
-
-// QCommandLineParser names the program in its usage line after the running
-// application; help is the only text that needs it, and it ends the program.
-std::string HelpText(const QCommandLineParser& parser, std::string_view usageName) {
-    if (QCoreApplication::instance() != nullptr) {
-        return Std(parser.helpText());
-    }
-    std::string name(usageName);
-    int argc = 1;
-    std::array<char*, 2> argv{name.data(), nullptr};
-    const QCoreApplication naming(argc, argv.data());
-    return Std(parser.helpText());
-}
+const Option kHelp{{"h", "help"}, "Shows this help."};
+const Option kVersion{{"V", "version"}, "Shows the version."};
+const Option kSave{{"save"}, "Keeps the settings used in the profile."};
+const Option kFormat{
+    {"format"}, "text (the default), or json: one object a line.", "FORMAT", "text"};
 
 ParseOutcome Refuse(std::string text) {
     return {ParseOutcome::Action::Refuse, std::nullopt, std::move(text)};
@@ -133,57 +111,51 @@ std::optional<int> ParseInt(const std::string& text) {
     return value;
 }
 
-// The argument as the user gave it: Qt decodes arguments as UTF-8, which would
-// change a file name that is not.
-std::string Original(const QString& decoded, const std::vector<std::string>& arguments) {
-    for (const std::string& argument : arguments) {
-        if (QString::fromLocal8Bit(argument.data(), static_cast<qsizetype>(argument.size())) ==
-            decoded) {
-            return argument;
-        }
-    }
-    return Std(decoded);
+std::string Lowercase(std::string_view text) {
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower;
 }
 
-ParseOutcome ParseCommand(const Command& command, const QStringList& words,
-                          const std::vector<std::string>& original) {
-    QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+ParseOutcome ParseCommand(const Command& command, const std::vector<std::string>& words) {
+    OptionParser parser(OptionParser::SingleDash::LongOptions,
+                        OptionParser::AfterArgument::Options);
     std::string description(command.description);
     if (command.isTest) {
         description += kReportsWritten;
     }
-    parser.setApplicationDescription(Q(description));
-    parser.addOption(kHelp);
+    parser.Add(kHelp);
     for (const IntOption& option : kIntOptions) {
         if (Takes(option.commands, command.name)) {
-            parser.addOption({Q(option.name), Q(option.help), Q(option.valueName)});
+            parser.Add({{std::string(option.name)},
+                        std::string(option.help),
+                        std::string(option.valueName)});
         }
     }
     if (command.isTest) {
-        parser.addOption(kSave);
+        parser.Add(kSave);
     }
-    parser.addOption(kFormat);
-    parser.addPositionalArgument(Q(command.argument).toLower(), Q(command.argumentHelp),
-                                 Q(command.argument));
+    parser.Add(kFormat);
+    parser.AddPositional({Lowercase(command.argument), std::string(command.argumentHelp),
+                          std::string(command.argument)});
 
-    QStringList programAndWords = words;
-    programAndWords.prepend(Q(kProgram));
-    if (!parser.parse(programAndWords)) {
-        return Refuse(Std(parser.errorText()));
+    if (!parser.Parse(words)) {
+        return Refuse(parser.ErrorText());
     }
-    if (parser.isSet(kHelp)) {
-        return Show(ParseOutcome::Action::ShowHelp,
-                    HelpText(parser, std::string(kProgram) + " " + std::string(command.name)));
+    if (parser.IsSet("help")) {
+        return Show(
+            ParseOutcome::Action::ShowHelp,
+            parser.HelpText(std::string(kProgram) + " " + std::string(command.name), description));
     }
 
     CommandLine line;
     line.command = command.name;
     for (const IntOption& option : kIntOptions) {
-        if (!Takes(option.commands, command.name) || !parser.isSet(Q(option.name))) {
+        if (!Takes(option.commands, command.name) || !parser.IsSet(option.name)) {
             continue;
         }
-        const std::string text = Std(parser.value(Q(option.name)));
+        const std::string text = parser.Value(option.name);
         const std::optional<int> value = ParseInt(text);
         if (!value || *value < option.minimum || *value > option.maximum) {
             return Refuse("--" + std::string(option.name) + " takes a whole number from " +
@@ -192,20 +164,20 @@ ParseOutcome ParseCommand(const Command& command, const QStringList& words,
         }
         line.*(option.field) = *value;
     }
-    line.save = command.isTest && parser.isSet(kSave);
-    const QString format = parser.value(kFormat);
+    line.save = command.isTest && parser.IsSet("save");
+    const std::string format = parser.Value("format");
     if (format == "json") {
         line.format = OutputFormat::Json;
     } else if (format != "text") {
-        return Refuse("--format takes text or json, not '" + Std(format) + "'");
+        return Refuse("--format takes text or json, not '" + format + "'");
     }
 
-    const QStringList positional = parser.positionalArguments();
+    const std::vector<std::string>& positional = parser.Arguments();
     if (positional.size() != 1) {
         const std::string what = command.name == "random" ? "list file" : "target";
         return Refuse((positional.empty() ? "no " : "more than one ") + what + " given");
     }
-    line.argument = Original(positional.front(), original);
+    line.argument = positional.front();
     return {ParseOutcome::Action::Run, line, {}};
 }
 
@@ -214,39 +186,33 @@ ParseOutcome ParseCommand(const Command& command, const QStringList& words,
 ParseOutcome ParseCommandLine(const std::vector<std::string>& arguments) {
     // Only the program's own options come before the command; everything after it
     // belongs to the command.
-    QCommandLineParser parser;
-    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
-    parser.setApplicationDescription(Q(ProgramDescription()));
-    parser.addOption(kHelp);
-    parser.addOption(kVersion);
-    parser.addPositionalArgument("command", "probe, run, stay or random", "COMMAND [options]");
-    QStringList words;
-    words.append(Q(kProgram));
-    for (const std::string& argument : arguments) {
-        words.append(
-            QString::fromLocal8Bit(argument.data(), static_cast<qsizetype>(argument.size())));
+    OptionParser parser(OptionParser::SingleDash::ShortOptions,
+                        OptionParser::AfterArgument::Arguments);
+    parser.Add(kHelp);
+    parser.Add(kVersion);
+    parser.AddPositional({"command", "probe, run, stay or random", "COMMAND [options]"});
+    if (!parser.Parse(arguments)) {
+        return Refuse(parser.ErrorText());
     }
-    if (!parser.parse(words)) {
-        return Refuse(Std(parser.errorText()));
-    }
-    if (parser.isSet(kVersion)) {
+    if (parser.IsSet("version")) {
         return Show(ParseOutcome::Action::ShowVersion,
                     std::string(kProgram) + " " + std::string(VersionString) + "\n");
     }
-    QStringList rest = parser.positionalArguments();
-    if (parser.isSet(kHelp) || (!rest.empty() && rest.front() == "help")) {
-        return Show(ParseOutcome::Action::ShowHelp, HelpText(parser, kProgram));
+    const std::vector<std::string>& rest = parser.Arguments();
+    if (parser.IsSet("help") || (!rest.empty() && rest.front() == "help")) {
+        return Show(ParseOutcome::Action::ShowHelp,
+                    parser.HelpText(kProgram, ProgramDescription()));
     }
     if (rest.empty()) {
         return Refuse("no command given");
     }
-    const std::string name = Std(rest.takeFirst());
+    const std::string& name = rest.front();
     const auto command = std::find_if(kCommands.begin(), kCommands.end(),
                                       [&name](const Command& c) { return c.name == name; });
     if (command == kCommands.end()) {
         return Refuse("unknown command '" + name + "'");
     }
-    return ParseCommand(*command, rest, arguments);
+    return ParseCommand(*command, {rest.begin() + 1, rest.end()});
 }
 
 } // namespace lumet::cli

@@ -32,7 +32,7 @@ void OnInterruptSignal(int signal) {
 
 } // namespace
 
-ConsoleEventLoop::ConsoleEventLoop(Clock& clock) : clock_(clock) {
+ConsoleEventLoop::ConsoleEventLoop(Clock& clock) : clock_(clock), timers_(clock) {
     int fds[2];
     if (pipe2(fds, O_CLOEXEC | O_NONBLOCK) != 0) {
         return; // without the pipe Ctrl+C simply ends the process as usual
@@ -62,14 +62,6 @@ ConsoleEventLoop::~ConsoleEventLoop() {
     close(fd);
 }
 
-void ConsoleEventLoop::SetTimer(int id, std::uint32_t periodMs) {
-    timers_[id] = Timer{periodMs, clock_.MonotonicMs() + periodMs};
-}
-
-void ConsoleEventLoop::KillTimer(int id) {
-    timers_.erase(id);
-}
-
 class ConsoleEventLoop::ConsoleWait final : public IoWait {
 public:
     ConsoleWait(ConsoleEventLoop& loop, int id) : loop_(loop), id_(id) {}
@@ -95,7 +87,7 @@ std::unique_ptr<IoWait> ConsoleEventLoop::Watch(int fd, std::uint32_t timeoutMs,
 void ConsoleEventLoop::PumpMessages() {
     DeliverInterrupt();
     DeliverReadyWaits();
-    DeliverDueTicks();
+    timers_.TickDue(onTick_);
     DeliverExpiredWaits();
 }
 
@@ -128,17 +120,11 @@ void ConsoleEventLoop::RunWhile(const std::function<bool()>& keepGoing) {
 
 std::uint32_t ConsoleEventLoop::TimeToNextEvent(std::uint32_t limitMs) const {
     const std::uint32_t now = clock_.MonotonicMs();
-    std::uint32_t wait = limitMs;
-    const auto until = [&wait, now](std::uint32_t dueMs) {
-        // Signed difference: the millisecond counter may wrap between the two reads.
-        const auto untilDue = static_cast<std::int32_t>(dueMs - now);
-        wait = untilDue <= 0 ? 0 : std::min(wait, static_cast<std::uint32_t>(untilDue));
-    };
-    for (const auto& [id, timer] : timers_) {
-        until(timer.dueMs);
-    }
+    std::uint32_t wait = timers_.TimeToNext(limitMs);
     for (const auto& [id, waiting] : waits_) {
-        until(waiting.dueMs);
+        // Signed difference: the millisecond counter may wrap between the two reads.
+        const auto untilDue = static_cast<std::int32_t>(waiting.dueMs - now);
+        wait = untilDue <= 0 ? 0 : std::min(wait, static_cast<std::uint32_t>(untilDue));
     }
     return wait;
 }
@@ -197,27 +183,6 @@ void ConsoleEventLoop::DeliverExpiredWaits() {
         const std::function<void()> expired = std::move(found->second.expired);
         waits_.erase(found);
         expired();
-    }
-}
-
-void ConsoleEventLoop::DeliverDueTicks() {
-    std::vector<int> due;
-    const std::uint32_t now = clock_.MonotonicMs();
-    for (auto& [id, timer] : timers_) {
-        if (static_cast<std::int32_t>(timer.dueMs - now) <= 0) {
-            due.push_back(id);
-            timer.dueMs += timer.periodMs;
-            if (static_cast<std::int32_t>(timer.dueMs - now) <= 0) {
-                // Ticks missed while the thread was busy collapse into this one.
-                timer.dueMs = now + timer.periodMs;
-            }
-        }
-    }
-    for (const int id : due) {
-        // A handler may have killed this timer or another one in the meantime.
-        if (onTick_ && timers_.count(id) != 0) {
-            onTick_(id);
-        }
     }
 }
 

@@ -2,9 +2,9 @@
 
 #include "platform/clock/Clock.h"
 #include "platform/events/IoWatcher.h"
-#include "platform/events/MessagePump.h"
-#include "platform/events/Timers.h"
 #include "platform/posix/UniqueFd.h"
+#include "tools/lumet-cli/ConsoleLoop.h"
+#include "tools/lumet-cli/ConsoleTimers.h"
 
 #include <cstdint>
 #include <functional>
@@ -12,15 +12,11 @@
 
 namespace lumet::cli {
 
-// The console's stand-in for a window's event queue: timers by id whose missed
-// ticks collapse into one, waits on descriptors (a probe's socket), and an
-// interrupt (Ctrl+C, SIGTERM, SIGHUP) delivered as an event. One poll() sleeps on all of them.
-class ConsoleEventLoop final : public Timers, public MessagePump, public IoWatcher {
+// The console loop on Linux: timers, waits on descriptors (a probe's socket), and
+// an interrupt (Ctrl+C, SIGTERM, SIGHUP) delivered as an event. One poll() sleeps
+// on all of them.
+class ConsoleEventLoop final : public ConsoleLoop, public IoWatcher {
 public:
-    using TickHandler = std::function<void(int id)>;
-    // Gets the signal number: SIGINT, SIGTERM or SIGHUP.
-    using InterruptHandler = std::function<void(int signal)>;
-
     // Catches SIGINT, SIGTERM and SIGHUP for the loop's lifetime and restores the old
     // handlers after.
     explicit ConsoleEventLoop(Clock& clock);
@@ -29,12 +25,12 @@ public:
     ConsoleEventLoop(const ConsoleEventLoop&) = delete;
     ConsoleEventLoop& operator=(const ConsoleEventLoop&) = delete;
 
-    void OnTick(TickHandler handler) { onTick_ = std::move(handler); }
-    void OnInterrupt(InterruptHandler handler) { onInterrupt_ = std::move(handler); }
+    void OnTick(TickHandler handler) override { onTick_ = std::move(handler); }
+    void OnInterrupt(InterruptHandler handler) override { onInterrupt_ = std::move(handler); }
 
-    void SetTimer(int id, std::uint32_t periodMs) override;
-    void KillTimer(int id) override;
-    bool IsTimerRunning(int id) const { return timers_.count(id) != 0; }
+    void SetTimer(int id, std::uint32_t periodMs) override { timers_.Set(id, periodMs); }
+    void KillTimer(int id) override { timers_.Kill(id); }
+    bool IsTimerRunning(int id) const override { return timers_.IsRunning(id); }
 
     void PumpMessages() override;
     void WaitForMessages(std::uint32_t maxWaitMs) override;
@@ -42,14 +38,9 @@ public:
     std::unique_ptr<IoWait> Watch(int fd, std::uint32_t timeoutMs, std::function<void()> readable,
                                   std::function<void()> expired) override;
 
-    // Handles events until `keepGoing` turns false.
-    void RunWhile(const std::function<bool()>& keepGoing);
+    void RunWhile(const std::function<bool()>& keepGoing) override;
 
 private:
-    struct Timer {
-        std::uint32_t periodMs;
-        std::uint32_t dueMs;
-    };
     struct Waiting {
         int fd;
         std::uint32_t dueMs;
@@ -61,12 +52,11 @@ private:
     // Milliseconds until the next timer or wait falls due, capped at `limitMs`.
     std::uint32_t TimeToNextEvent(std::uint32_t limitMs) const;
     void DeliverInterrupt();
-    void DeliverDueTicks();
     void DeliverReadyWaits();
     void DeliverExpiredWaits();
 
     Clock& clock_;
-    std::map<int, Timer> timers_;
+    ConsoleTimers timers_;
     std::map<int, Waiting> waits_;
     int nextWaitId_ = 0;
     TickHandler onTick_;

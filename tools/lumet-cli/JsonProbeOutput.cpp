@@ -1,62 +1,54 @@
 #include "tools/lumet-cli/JsonProbeOutput.h"
 
 #include "probe/IcmpStatusTexts.h"
-
-#include <QJsonDocument>
-#include <QJsonObject>
+#include "tools/lumet-cli/JsonObject.h"
 
 namespace lumet::cli {
 
-namespace {
-
-QString Utf8(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-} // namespace
-
-void JsonProbeOutput::Emit(const QJsonObject& object) {
-    out_ << QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString() << std::endl;
+void JsonProbeOutput::Emit(const JsonObject& object) {
+    out_ << object.Text() << std::endl;
 }
 
 void JsonProbeOutput::Target(const std::string& address, const std::string& name) {
-    QJsonObject object{{"type", "target"}, {"address", Utf8(address)}};
+    JsonObject object;
+    object.Set("type", "target").Set("address", address);
     if (!name.empty()) {
-        object.insert("name", Utf8(name));
+        object.Set("name", name);
     }
     Emit(object);
 }
 
 void JsonProbeOutput::Trying(const std::string& entry) {
-    Emit({{"type", "trying"}, {"entry", Utf8(entry)}});
+    Emit(JsonObject().Set("type", "trying").Set("entry", entry));
 }
 
 void JsonProbeOutput::Probe(const ProbeRecord& probe) {
-    const std::string_view text =
-        probe.status == 0 ? std::string_view() : IcmpStatusText(probe.status);
-    Emit({{"type", "probe"},
-          {"sequence", probe.sequence},
-          {"status", static_cast<qint64>(probe.status)},
-          {"status_text", QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))},
-          {"time", static_cast<qint64>(probe.storedTime)},
-          {"ttl", probe.ttl},
-          {"bytes", probe.dataSize + 8}});
+    Emit(JsonObject()
+             .Set("type", "probe")
+             .Set("sequence", probe.sequence)
+             .Set("status", probe.status)
+             .Set("status_text",
+                  probe.status == 0 ? std::string_view() : IcmpStatusText(probe.status))
+             .Set("time", probe.storedTime)
+             .Set("ttl", probe.ttl)
+             .Set("bytes", probe.dataSize + 8));
 }
 
 void JsonProbeOutput::Summary(const ProbeSummary& summary) {
-    Emit({{"type", "summary"},
-          {"sent", summary.sent},
-          {"returned", summary.returned},
-          {"min", static_cast<qint64>(summary.minimum)},
-          {"avg", static_cast<qint64>(summary.average)},
-          {"max", static_cast<qint64>(summary.maximum)},
-          {"penalty", summary.penalty},
-          {"verdict", Utf8(summary.verdict)},
-          {"score", summary.score}});
+    Emit(JsonObject()
+             .Set("type", "summary")
+             .Set("sent", summary.sent)
+             .Set("returned", summary.returned)
+             .Set("min", summary.minimum)
+             .Set("avg", summary.average)
+             .Set("max", summary.maximum)
+             .Set("penalty", summary.penalty)
+             .Set("verdict", summary.verdict)
+             .Set("score", summary.score));
 }
 
 void JsonProbeOutput::ReportWritten(const std::string& kind, const std::string& path) {
-    Emit({{"type", "report"}, {"kind", Utf8(kind)}, {"path", Utf8(path)}});
+    Emit(JsonObject().Set("type", "report").Set("kind", kind).Set("path", path));
 }
 
 void JsonProbeOutput::Hint(const std::string& text) {

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "tools/lumet-cli/JsonObject.h"
 #include "tools/lumet-cli/ProbeOutput.h"
-
-class QJsonObject;
 
 namespace lumet::cli {
 
@@ -21,7 +20,7 @@ public:
     void Hint(const std::string& text) override;
 
 private:
-    void Emit(const QJsonObject& object);
+    void Emit(const JsonObject& object);
 
     std::ostream& out_;
     std::ostream& err_;

@@ -8,8 +8,9 @@
 
 namespace lumet::cli {
 
-// Writes _report.bmp. Drawing its texts needs fonts, and so Qt Gui: lumet-cli
-// loads that part only when a test has a picture to write (see PictureModule).
+// Writes _report.bmp. Drawing its texts needs a font engine: on Linux that is Qt
+// Gui, which lumet-cli loads only when a test has a picture to write (see
+// PictureModule); on Windows GDI draws them (see win32/GdiPictureWriter).
 class PictureReportWriter {
 public:
     virtual ~PictureReportWriter() = default;

@@ -9,6 +9,7 @@
 #include "report/TextReport.h"
 #include "tools/lumet-cli/ConsoleTestView.h"
 #include "tools/lumet-cli/ExitStatus.h"
+#include "tools/lumet-cli/PathText.h"
 #include "tools/lumet-cli/TerminalText.h"
 
 #include <csignal>
@@ -28,17 +29,16 @@ void ApplyOverrides(const CommandLine& line, PingSettings& settings) {
 // A report that was not written: where, and why, when a file operation says.
 void SayWhy(std::ostream& err, const std::filesystem::path& file, const std::error_code& why) {
     if (why) {
-        err << "lumet-cli: " << Printable(std::filesystem::absolute(file).string()) << ": "
+        err << "lumet-cli: " << Printable(PathText(std::filesystem::absolute(file))) << ": "
             << why.message() << '\n';
     }
 }
 
 } // namespace
 
-int RunTestCommand(const CommandLine& line, ProbeEngine& engine, ConsoleEventLoop& loop,
-                   Clock& clock, Profile& profile, MessageBoxes& messages,
-                   PictureReportWriter& picture, const std::filesystem::path& reportFile,
-                   std::ostream& out, std::ostream& err) {
+int RunTestCommand(const CommandLine& line, ProbeEngine& engine, ConsoleLoop& loop, Clock& clock,
+                   Profile& profile, MessageBoxes& messages, PictureReportWriter& picture,
+                   const std::filesystem::path& reportFile, std::ostream& out, std::ostream& err) {
     PingSettings settings;
     SettingsStore::LoadSettings(profile, settings);
     ApplyOverrides(line, settings);
@@ -79,9 +79,10 @@ int RunTestCommand(const CommandLine& line, ProbeEngine& engine, ConsoleEventLoo
         });
         loop.RunWhile([&resolver] { return resolver.Resolving(); });
     } else {
+        const std::filesystem::path listFile = PathFromText(line.argument);
         std::string unusable;
         ServerList list;
-        if (!list.Load(line.argument, &unusable)) {
+        if (!list.Load(listFile, &unusable)) {
             err << "lumet-cli: cannot use the list " << Printable(line.argument) << ": " << unusable
                 << '\n';
             return ExitStatus({.failed = true});
@@ -90,7 +91,7 @@ int RunTestCommand(const CommandLine& line, ProbeEngine& engine, ConsoleEventLoo
             err << "lumet-cli: the list " << Printable(line.argument) << " holds no entries\n";
             return ExitStatus({.failed = true});
         }
-        controller.LoadServerList(line.argument);
+        controller.LoadServerList(listFile);
         controller.OnRandom();
     }
     CommandOutcome outcome;
@@ -125,7 +126,7 @@ int RunTestCommand(const CommandLine& line, ProbeEngine& engine, ConsoleEventLoo
                          report.verdict, report.score});
         std::error_code why;
         if (WriteTextReport(report, reportFile, messages, &why)) {
-            output->ReportWritten("text", std::filesystem::absolute(reportFile).string());
+            output->ReportWritten("text", PathText(std::filesystem::absolute(reportFile)));
         } else {
             SayWhy(err, reportFile, why);
             outcome.failed = true;
@@ -133,7 +134,7 @@ int RunTestCommand(const CommandLine& line, ProbeEngine& engine, ConsoleEventLoo
         const std::filesystem::path pictureFile = reportFile.parent_path() / "_report.bmp";
         why.clear();
         if (picture.Write(report, pictureFile, messages, why)) {
-            output->ReportWritten("picture", std::filesystem::absolute(pictureFile).string());
+            output->ReportWritten("picture", PathText(std::filesystem::absolute(pictureFile)));
         } else {
             SayWhy(err, pictureFile, why);
             outcome.failed = true;

@@ -1,0 +1,13 @@
+#include "tools/lumet-cli/PathText.h"
+
+namespace lumet::cli {
+
+std::string PathText(const std::filesystem::path& path) {
+    return path.native();
+}
+
+std::filesystem::path PathFromText(std::string_view text) {
+    return std::filesystem::path(std::string(text));
+}
+
+} // namespace lumet::cli
