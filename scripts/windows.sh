@@ -40,3 +40,6 @@ wineserver --kill || true
 wineserver --wait || true
 DISPLAY=":$display_number" ctest --preset windows --label-regex display
 wineserver --kill || true
+
+# The zip a Windows user takes, so CI builds it too.
+scripts/windows-zip.sh
