@@ -3,6 +3,7 @@
 #include "platform/window/win32/VirtualKeys.h"
 #include "platform/window/win32/Win32Timers.h"
 #include "platform/window/win32/Win32WindowSystem.h"
+#include "res/Resources.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -129,6 +130,20 @@ TEST_F(Win32HostWindowTest, TheWindowIsTheClientAreaWithoutAFrame) {
     EXPECT_EQ(window.WindowRect(), (Rect{40, 30, 400, 230}));
     window.SetWindowText("3 Ping \xC3\xA9");
     EXPECT_EQ(window.GetWindowText(), "3 Ping \xC3\xA9");
+}
+
+TEST_F(Win32HostWindowTest, APictureCursorBecomesASystemCursorOfItsOwn) {
+    // The program's own cursor pictures, decoded by the system from their PNG files.
+    const HCURSOR arrow = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    for (const char* name : {"cursors/160.png", "cursors/161.png", "cursors/162.png"}) {
+        const Cursor picture = Cursor::FromPng(FindResource(name), Point{1, 1});
+        ASSERT_EQ(picture.GetShape(), Cursor::Shape::Picture) << name;
+        window.SetCursor(picture);
+        EXPECT_NE(GetCursor(), nullptr) << name;
+        EXPECT_NE(GetCursor(), arrow) << name;
+        window.SetCursor(Cursor::Arrow());
+        EXPECT_EQ(GetCursor(), arrow) << name;
+    }
 }
 
 TEST(VirtualKeysTest, NamesTheKeysTheDialogHandles) {
